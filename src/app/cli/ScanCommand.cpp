@@ -9,9 +9,4 @@ int runScan(const Context& context, const Arguments&) {
     return kExitFailed;
 }
 
-int runClean(const Context& context, const Arguments&) {
-    context.err << "korvane-cli: clean is not built yet\n";
-    return kExitFailed;
-}
-
 }  // namespace korvane::cli

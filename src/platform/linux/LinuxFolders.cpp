@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <cstdlib>
 #include <string>
 
@@ -49,7 +48,9 @@ std::string LinuxFolders::configDirectory() const {
     return withoutTrailingSlashes(baseDirectory("XDG_CONFIG_HOME", ".config")) + "/korvane";
 }
 
-std::string LinuxFolders::settingsFile() const { return configDirectory() + "/KRVANE.INI"; }
+std::string LinuxFolders::settingsFile() const {
+    return configDirectory() + "/KRVANE.INI";
+}
 
 std::string LinuxFolders::builtInFolder(SpecialFolder folder) const {
     switch (folder) {

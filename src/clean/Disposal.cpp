@@ -77,9 +77,13 @@ void removeDisposedRows(std::vector<FoundFile>& rows, const DisposalResult& resu
     }
     std::size_t kept = 0;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (!disposed[row]) {
-            rows[kept++] = std::move(rows[row]);
+        if (disposed[row]) {
+            continue;
         }
+        if (kept != row) {
+            rows[kept] = std::move(rows[row]);
+        }
+        ++kept;
     }
     rows.resize(kept);
 }

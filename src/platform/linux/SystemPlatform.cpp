@@ -1,5 +1,6 @@
 // The Linux set of platform services.
 #include "platform/Platform.h"
+#include "platform/linux/LinuxFileOperations.h"
 #include "platform/linux/LinuxFolders.h"
 #include "platform/linux/LinuxVolumes.h"
 
@@ -9,6 +10,7 @@ Platform createSystemPlatform() {
     Platform platform;
     platform.volumes = std::make_unique<LinuxVolumes>();
     platform.folders = std::make_unique<LinuxFolders>();
+    platform.files = std::make_unique<LinuxFileOperations>();
     return platform;
 }
 

@@ -1,0 +1,45 @@
+// The user's Trash as freedesktop.org's Trash specification 1.0 lays it out: the home trash
+// for files on its own filesystem, and a trash at the top of any other volume.
+#pragma once
+
+#include <sys/types.h>
+
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/Outcome.h"
+#include "platform/linux/UniqueFd.h"
+
+namespace korvane {
+
+class Trash {
+public:
+    /// Moves the file (never a folder) into the trash of its volume under a name no earlier
+    /// entry uses, after writing its .trashinfo file. On failure the file stays where it was.
+    Outcome moveToTrash(const std::string& path);
+
+    /// The home trash folder: $XDG_DATA_HOME/Trash, else ~/.local/share/Trash.
+    static std::string homeTrashPath();
+
+private:
+    // An open trash: its files/ and info/ folders, and how Path= is written for it.
+    struct Folder {
+        UniqueFd files;
+        UniqueFd info;
+        dev_t device = 0;
+        std::string topDirectory;  // empty for the home trash, whose paths are absolute
+    };
+
+    Outcome openHomeTrash(const std::string& trashPath);
+    Outcome moveInto(Folder& folder, const std::string& source, const std::string& realPath,
+                     const std::string& name);
+
+    std::mutex mutex_;
+    // The home trash stays open between files; a volume's trash is opened per file so that
+    // the program never keeps a removable drive busy.
+    std::optional<Folder> home_;
+    std::string homePath_;
+};
+
+}  // namespace korvane

@@ -19,8 +19,8 @@ bool startsWithAmpm(std::string_view text) {
            lower(text[2]) == 'p' && lower(text[3]) == 'm';
 }
 
-bool hasAmpmFrom(std::string_view pattern, std::size_t from) {
-    for (std::size_t i = from; i < pattern.size(); ++i) {
+bool hasAmpm(std::string_view pattern) {
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (startsWithAmpm(pattern.substr(i))) {
             return true;
         }
@@ -112,7 +112,9 @@ void appendFormatted(std::string& out, std::string_view pattern, const DateTimeF
             case 'h': {
                 taken = run >= 2 ? 2 : 1;
                 int hour = fields.hour;
-                if (hasAmpmFrom(pattern, i + taken)) {
+                // A designator in front of the time counts too: "PM 14:05" would be read back
+                // as no time at all.
+                if (hasAmpm(pattern)) {
                     hour %= 12;
                     hour = hour == 0 ? 12 : hour;
                 }

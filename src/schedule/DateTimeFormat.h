@@ -3,7 +3,7 @@
 //
 // Pattern specifiers, letter case ignored: d dd (day), ddd dddd (day name), ddddd (the short
 // date pattern), m mm (month, or minutes when the last letter before them is an h), mmm mmmm
-// (month name), yy yyyy (year), h hh (hour, 1 to 12 when AMPM follows later in the pattern),
+// (month name), yy yyyy (year), h hh (hour, 1 to 12 when AMPM stands anywhere in the pattern),
 // s ss (seconds), t (the short time pattern), tt (the long time pattern), AMPM (designator),
 // '/' (date separator), ':' (time separator). Every other character is copied.
 #pragma once

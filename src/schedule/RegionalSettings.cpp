@@ -215,6 +215,18 @@ DateOrder RegionalSettings::dateOrder() const {
     return DateOrder::MonthDayYear;
 }
 
+RegionalSettings regionalSettingsFromFormats(const LocaleTimeFormats& formats) {
+    RegionalSettings settings;
+    applyDateFormat(formats.dateFormat, settings);
+    applyTimeFormat(formats.timeFormat, formats.ampmTimeFormat, settings);
+    // A 12-hour clock needs both designators to tell morning from afternoon.
+    if (!settings.twelveHourClock || (!formats.am.empty() && !formats.pm.empty())) {
+        settings.amDesignator = formats.am;
+        settings.pmDesignator = formats.pm;
+    }
+    return settings;
+}
+
 std::optional<RegionalSettings> regionalSettingsForLocale(const std::string& localeName) {
     locale_t locale = newlocale(LC_TIME_MASK, localeName.c_str(), static_cast<locale_t>(nullptr));
     if (locale == static_cast<locale_t>(nullptr)) {
@@ -222,14 +234,10 @@ std::optional<RegionalSettings> regionalSettingsForLocale(const std::string& loc
     }
     RegionalSettings settings;
     if (!isPlainCLocale(localeName)) {
-        applyDateFormat(nl_langinfo_l(D_FMT, locale), settings);
-        applyTimeFormat(nl_langinfo_l(T_FMT, locale), nl_langinfo_l(T_FMT_AMPM, locale), settings);
-        const std::string am = nl_langinfo_l(AM_STR, locale);
-        const std::string pm = nl_langinfo_l(PM_STR, locale);
-        if (!settings.twelveHourClock || (!am.empty() && !pm.empty())) {
-            settings.amDesignator = am;
-            settings.pmDesignator = pm;
-        }
+        settings = regionalSettingsFromFormats(
+            {nl_langinfo_l(D_FMT, locale), nl_langinfo_l(T_FMT, locale),
+             nl_langinfo_l(T_FMT_AMPM, locale), nl_langinfo_l(AM_STR, locale),
+             nl_langinfo_l(PM_STR, locale)});
         static constexpr nl_item kMonths[] = {MON_1, MON_2, MON_3, MON_4,  MON_5,  MON_6,
                                               MON_7, MON_8, MON_9, MON_10, MON_11, MON_12};
         static constexpr nl_item kShortMonths[] = {ABMON_1, ABMON_2,  ABMON_3,  ABMON_4,

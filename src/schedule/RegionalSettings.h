@@ -41,6 +41,20 @@ struct RegionalSettings {
     DateOrder dateOrder() const;
 };
 
+/// The LC_TIME strings the settings are taken from, as nl_langinfo gives them.
+struct LocaleTimeFormats {
+    std::string dateFormat;      ///< D_FMT, e.g. "%m/%d/%y"
+    std::string timeFormat;      ///< T_FMT, e.g. "%H:%M:%S" or "%r"
+    std::string ampmTimeFormat;  ///< T_FMT_AMPM, what "%r" stands for
+    std::string am;              ///< AM_STR
+    std::string pm;              ///< PM_STR
+};
+
+/// The date order and separator, the clock and the designators for these formats; a date format
+/// that does not show day, month and year as numbers keeps the default date pattern, and a time
+/// format without an hour keeps the default clock.
+RegionalSettings regionalSettingsFromFormats(const LocaleTimeFormats& formats);
+
 /// The settings of a named locale ("C", "de_DE.UTF-8", ...), or nothing when that locale is not
 /// installed. The C and POSIX locales (C.UTF-8 included) give the defaults.
 std::optional<RegionalSettings> regionalSettingsForLocale(const std::string& localeName);

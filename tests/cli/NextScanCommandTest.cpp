@@ -1,0 +1,125 @@
+// korvane-cli next-scan, run as a child process over a temporary settings file in the C locale.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "schedule/Clock.h"
+#include "schedule/DateTimeReader.h"
+#include "settings/SettingsAccess.h"
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ChildRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class NextScanCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "korvane-cli-nextscan-XXXXXX").string();
+        ASSERT_NE(mkdtemp(name.data()), nullptr);
+        folder_ = name;
+        settingsPath_ = (folder_ / "krvane.ini").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    void writeSettings(const std::string& text) { std::ofstream(settingsPath_) << text; }
+
+    ChildRun run(const std::string& extra = "") {
+        const std::string errPath = (folder_ / "stderr").string();
+        const std::string command = "env LC_ALL=C LC_TIME= LANG= '" +
+                                    std::string(KORVANE_CLI_PATH) + "' --settings '" +
+                                    settingsPath_ + "' next-scan" + extra + " 2>'" + errPath + "'";
+        ChildRun result;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) {
+            ADD_FAILURE() << "cannot start " << command;
+            return result;
+        }
+        char buffer[256];
+        std::size_t count = 0;
+        while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            result.out.append(buffer, count);
+        }
+        const int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ostringstream err;
+        err << std::ifstream(errPath).rdbuf();
+        result.err = err.str();
+        return result;
+    }
+
+    std::string lastScan() const {
+        return SettingsAccess(settingsPath_).readText("Schedule", "LastScan", "<missing>");
+    }
+
+    fs::path folder_;
+    std::string settingsPath_;
+};
+
+TEST_F(NextScanCommandTest, PrintsTheFullTextOfTheNextScan) {
+    // The monthly kind does not look at the present, so its result is fixed.
+    writeSettings("[Schedule]\nOptionChecked=5\nMonthParameter=15\nLastScan=1/20/1999\n");
+    ChildRun result = run();
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Next Scan: 3/15/99\n");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(lastScan(), "1/20/1999");
+
+    writeSettings("[Schedule]\nOptionChecked=4\nWeekParameter=2\nLastScan=1/1/2070 9:00 AM\n");
+    result = run();
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Next Scan: 1/13/70 9:00:00 am\n");
+}
+
+TEST_F(NextScanCommandTest, FirstRunWritesLastScanAndCountsFromIt) {
+    const ChildRun result = run();
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_TRUE(result.out.starts_with("Next Scan: ")) << result.out;
+    ASSERT_TRUE(result.out.ends_with("\n"));
+
+    // Kind 1 by default: 30 units of 60.48 s after the recorded whole minute, cut to the minute,
+    // is exactly 30 minutes after it.
+    const RegionalSettings fallbacks;
+    const int year = SystemClock().now().fields().year;
+    const std::string shown = result.out.substr(11, result.out.size() - 12);
+    const DateTime next = readDateTime(shown, fallbacks, year);
+    const DateTime last = readDateTime(lastScan(), fallbacks, year);
+    EXPECT_EQ(next.milliseconds() - last.milliseconds(), 30 * 60'000);
+    EXPECT_EQ(last.cutToMinute(), last);
+}
+
+TEST_F(NextScanCommandTest, ReaderErrorGoesToStandardError) {
+    writeSettings("[Schedule]\nOptionChecked=2\nLastScan=last Tuesday\n");
+    const ChildRun result = run();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "'last Tuesday' is not a valid date and time\n");
+    EXPECT_EQ(lastScan(), "last Tuesday");
+}
+
+TEST_F(NextScanCommandTest, NoScheduleKindPrintsAnEmptyLineAndArgumentsAreRefused) {
+    writeSettings("[Schedule]\nOptionChecked=6\n");
+    ChildRun result = run();
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "\n");
+    EXPECT_EQ(lastScan(), "<missing>");
+
+    result = run(" now");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+}
+
+}  // namespace
+}  // namespace korvane

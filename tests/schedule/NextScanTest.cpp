@@ -274,6 +274,23 @@ TEST_F(NextScanTest, TextsThatDoNotReadBackEndTheComputation) {
     }
 }
 
+TEST_F(NextScanTest, ExtremeStoredNumbersGiveAValueOrAnErrorNeverACrash) {
+    for (const char* number : {"2147483647", "-2147483648", "0"}) {
+        for (const char* kind : {"1", "2", "3", "4", "5"}) {
+            SCOPED_TRACE(std::string(kind) + " " + number);
+            const std::string n(number);
+            writeSchedule(std::string("OptionChecked=") + kind + "\nLastScan=3/15/99 10:00 AM\n" +
+                          "MinuteInterval=" + n + "\nHourInterval=" + n + "\nDayInterval=" + n +
+                          "\nWeekInterval=" + n + "\nWeekParameter=" + n + "\nMonthInterval=" + n +
+                          "\nMonthParameter=" + n + "\n");
+            try {
+                compute(at(3, 15, 10, 0));
+            } catch (const UserError&) {
+            }
+        }
+    }
+}
+
 TEST_F(NextScanTest, ARefusedBootstrapWriteIsReported) {
     std::ofstream((folder_ / "file").string()) << "x";
     path_ = (folder_ / "file" / "krvane.ini").string();

@@ -150,6 +150,26 @@ private:
 
 }  // namespace
 
+ScanOutcome ScanFolders(const std::vector<std::string>& folders,
+                        const std::vector<std::string>& patterns, int imageIndex, ScanSink& sink,
+                        std::stop_token stop) {
+    RowCollector collector(sink, imageIndex, std::move(stop));
+    std::vector<WildcardPattern> compiled;
+    for (const std::string& pattern : patterns) {
+        compiled.emplace_back(pattern.empty() ? "*.*" : pattern);
+    }
+    bool goOn = true;
+    for (std::size_t index = 0; goOn && !compiled.empty() && index < folders.size(); ++index) {
+        goOn = !collector.stopRequested() &&
+               collector.walk(folders[index], compiled, "Scanning: " + compiled.front().text());
+    }
+    if (!goOn) {
+        collector.markStopped();
+    }
+    sink.status(totalFilesText(collector.outcome().totalKilobytes));
+    return collector.outcome();
+}
+
 int DriveNumberFromLetter(std::string_view text) {
     if (text.size() == 1) {
         const char letter = text.front();

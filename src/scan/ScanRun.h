@@ -79,6 +79,12 @@ struct ScanOutcome {
 ScanOutcome RunScan(const ScanChoices& choices, const Volumes& volumes, const Folders& folders,
                     ScanSink& sink, std::stop_token stop = {});
 
+/// Walks each folder once for all the patterns, in turn, with the rows, status texts and total
+/// of a run whose drives were these folders (and no special folder).
+ScanOutcome ScanFolders(const std::vector<std::string>& folders,
+                        const std::vector<std::string>& patterns, int imageIndex, ScanSink& sink,
+                        std::stop_token stop = {});
+
 /// The drive number of a one-letter text in either case (1 for "a" to 26 for "z"); 3 for any
 /// other text.
 int DriveNumberFromLetter(std::string_view text);

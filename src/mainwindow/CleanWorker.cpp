@@ -1,0 +1,44 @@
+#include "mainwindow/CleanWorker.h"
+
+#include <utility>
+
+namespace korvane {
+
+CleanWorker::CleanWorker(FileOperations& files, QObject* parent) : QObject(parent), files_(files) {}
+
+CleanWorker::~CleanWorker() {
+    stop();
+}
+
+void CleanWorker::start(std::vector<DisposalItem> items, DeleteOption option, std::string folder) {
+    if (running())
+        return;
+    const unsigned generation = ++generation_;
+    thread_ = std::jthread([this, generation, items = std::move(items), option,
+                            folder = std::move(folder)](std::stop_token stop) mutable {
+        DisposalResult result = disposeOf(items, option, folder, files_, stop);
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, result = std::move(result)]() mutable {
+                finish(generation, std::move(result));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CleanWorker::stop() {
+    if (!running())
+        return;
+    ++generation_;
+    thread_.request_stop();
+    thread_.join();
+}
+
+void CleanWorker::finish(unsigned generation, DisposalResult result) {
+    if (generation != generation_)
+        return;
+    thread_.join();
+    emit finished(std::move(result));
+}
+
+}  // namespace korvane

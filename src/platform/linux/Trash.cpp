@@ -261,7 +261,8 @@ Outcome Trash::moveInto(Folder& folder, const std::string& source, const std::st
         if (attempt > kNumberedAttempts) {
             suffix = randomSuffix();
         } else if (attempt > 1) {
-            suffix = "." + std::to_string(attempt);
+            suffix = std::to_string(attempt);
+            suffix.insert(suffix.begin(), '.');
         }
         const std::string entry = trashEntryName(name, suffix);
         const std::string infoName = entry + ".trashinfo";

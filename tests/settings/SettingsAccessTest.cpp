@@ -169,6 +169,18 @@ TEST_F(SettingsAccessTest, AFolderInTheFilesPlaceIsNeverReplaced) {
     EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"krvane.ini"});
 }
 
+TEST_F(SettingsAccessTest, ALinkIsReadThroughButNeverWrittenThrough) {
+    const fs::path target = folder_ / "elsewhere.ini";
+    writeAll(target, "[S]\nK=1\n");
+    fs::create_symlink(target, file_);
+    SettingsAccess settings(file_.string());
+    EXPECT_EQ(settings.readText("S", "K", ""), "1");
+    settings.writeText("S", "J", "2");
+    EXPECT_EQ(readAll(target), "[S]\nK=1\n");
+    EXPECT_FALSE(fs::is_symlink(file_));
+    EXPECT_EQ(readAll(file_), "[S]\nK=1\nJ=2\n");
+}
+
 TEST_F(SettingsAccessTest, BatchIsSeenByReadsAndReachesTheDiskOnlyOnCommit) {
     writeAll(file_, "[S]\nK=1\n");
     SettingsAccess settings(file_.string());

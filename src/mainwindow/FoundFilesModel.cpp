@@ -28,6 +28,10 @@ QVariant FoundFilesModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const FoundFile& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole && !reasons_.empty() &&
+        !reasons_[static_cast<std::size_t>(index.row())].isEmpty()) {
+        return reasons_[static_cast<std::size_t>(index.row())];
+    }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
             case NameColumn:
@@ -69,6 +73,9 @@ bool FoundFilesModel::removeRows(int row, int count, const QModelIndex& parent) 
     }
     beginRemoveRows({}, row, row + count - 1);
     rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
+    if (!reasons_.empty()) {
+        reasons_.erase(reasons_.begin() + row, reasons_.begin() + row + count);
+    }
     endRemoveRows();
     return true;
 }
@@ -81,6 +88,9 @@ void FoundFilesModel::appendRows(std::vector<FoundFile> batch) {
     beginInsertRows({}, first, first + static_cast<int>(batch.size()) - 1);
     rows_.insert(rows_.end(), std::make_move_iterator(batch.begin()),
                  std::make_move_iterator(batch.end()));
+    if (!reasons_.empty()) {
+        reasons_.resize(rows_.size());
+    }
     endInsertRows();
 }
 
@@ -115,11 +125,34 @@ void FoundFilesModel::removeRowList(std::vector<int> rows) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!doomed[i]) {
+            if (!reasons_.empty()) {
+                reasons_[kept] = std::move(reasons_[i]);
+            }
             rows_[kept++] = std::move(rows_[i]);
         }
     }
     rows_.resize(kept);
+    if (!reasons_.empty()) {
+        reasons_.resize(kept);
+    }
     endResetModel();
+}
+
+void FoundFilesModel::setFailureReason(int row, const QString& reason) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    reasons_.resize(rows_.size());
+    reasons_[static_cast<std::size_t>(row)] = reason;
+    const QModelIndex first = index(row, 0);
+    emit dataChanged(first, index(row, ColumnCount - 1), {Qt::ToolTipRole});
+}
+
+QString FoundFilesModel::failureReason(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= reasons_.size()) {
+        return {};
+    }
+    return reasons_[static_cast<std::size_t>(row)];
 }
 
 void FoundFilesModel::clear() {
@@ -129,6 +162,7 @@ void FoundFilesModel::clear() {
     beginResetModel();
     rows_.clear();
     rows_.shrink_to_fit();
+    reasons_.clear();
     endResetModel();
 }
 

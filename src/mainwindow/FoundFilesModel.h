@@ -35,11 +35,17 @@ public:
     /// Removes every row.
     void clear();
 
+    /// Why the row's file could not be disposed of; shown as the row's tooltip.
+    void setFailureReason(int row, const QString& reason);
+    QString failureReason(int row) const;
+
     const FoundFile& file(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
     const std::vector<FoundFile>& files() const { return rows_; }
 
 private:
     std::vector<FoundFile> rows_;
+    /// Parallel to rows_ once a row has a failure reason, else empty.
+    std::vector<QString> reasons_;
     QList<QIcon> images_;
 };
 

@@ -114,7 +114,9 @@ void MainWindow::applyDesignValues() {
 
 void MainWindow::formCreate() {
     handleFirstStart();
-    // The loading of the stored options into the controls follows here.
+    if (loadHandler_) {
+        loadHandler_();
+    }
 }
 
 void MainWindow::handleFirstStart() {
@@ -134,7 +136,9 @@ void MainWindow::handleFirstStart() {
 }
 
 void MainWindow::saveSettings() {
-    // The options are written here by the settings wiring.
+    if (saveHandler_) {
+        saveHandler_();
+    }
     emit settingsSaved();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QTabWidget;
 class QTimer;
@@ -62,6 +63,12 @@ public:
     void openHelpTopic(const QString& topic);
     /// Puts every control back to its design value.
     void applyDesignValues();
+    /// The wiring's parts of formCreate() (after the first start) and of saveSettings(); set
+    /// by MainWindowController.
+    void setSettingsHandlers(std::function<void()> load, std::function<void()> save) {
+        loadHandler_ = std::move(load);
+        saveHandler_ = std::move(save);
+    }
 
     /// When set, the close button ends the program (there is no tray to come back from)
     /// instead of hiding the window.
@@ -101,6 +108,8 @@ private:
     StatusPanels* stat1_;
     QTimer* timer1_;
     bool closeEndsProgram_ = false;
+    std::function<void()> loadHandler_;
+    std::function<void()> saveHandler_;
     bool centred_ = false;
 };
 

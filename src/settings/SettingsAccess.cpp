@@ -13,22 +13,23 @@ namespace korvane {
 SettingsAccess::SettingsAccess(std::string filePath, std::string displayName)
     : filePath_(std::move(filePath)), displayName_(std::move(displayName)) {}
 
-IniDocument SettingsAccess::currentDocument() const {
+std::optional<std::string> SettingsAccess::lookUp(std::string_view section,
+                                                  std::string_view key) const {
     if (batch_)
-        return *batch_;
+        return batch_->value(section, key);
     // A file that cannot be read gives the defaults, as a missing one does.
-    return IniDocument::parse(readFileContents(filePath_).text);
+    return IniDocument::parse(readFileContents(filePath_).text).value(section, key);
 }
 
 std::string SettingsAccess::readText(std::string_view section, std::string_view key,
                                      std::string_view defaultText) const {
-    auto value = currentDocument().value(section, key);
+    auto value = lookUp(section, key);
     return value ? std::move(*value) : std::string(defaultText);
 }
 
 std::int32_t SettingsAccess::readInteger(std::string_view section, std::string_view key,
                                          std::int32_t defaultValue) const {
-    const auto value = currentDocument().value(section, key);
+    const auto value = lookUp(section, key);
     if (!value)
         return defaultValue;
     return parseSettingsNumber(*value).value_or(defaultValue);

@@ -46,7 +46,7 @@ public:
     const std::string& filePath() const { return filePath_; }
 
 private:
-    IniDocument currentDocument() const;
+    std::optional<std::string> lookUp(std::string_view section, std::string_view key) const;
     void replaceFile(const IniDocument& document, bool reportFailure) const;
     [[noreturn]] void failWrite() const;
 

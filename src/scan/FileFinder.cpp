@@ -21,8 +21,8 @@ public:
     Walk(const std::vector<WildcardPattern>& patterns, FinderVisitor& visitor, dev_t device)
         : patterns_(patterns), visitor_(visitor), device_(device) {}
 
-    /// Walks the folder open on `fd` (taken over and closed) whose path text is `path`; the
-    /// path is extended for each subfolder and cut back, so it is as given on return.
+    /// Walks the folder open on `fd` (taken over and closed exactly once) whose path text is
+    /// `path`; the path is extended for each subfolder and cut back, so it is as given on return.
     /// Returns false when the visitor stopped the walk.
     bool FindFilesIn(std::string& path, int fd, ino_t inode, int depth);
 
@@ -41,6 +41,8 @@ private:
     /// Per depth: the names of the subfolders still to walk, each ended by '\0'. Reused by
     /// every folder at that depth.
     std::vector<std::string> subfolders_ = std::vector<std::string>(kMaxFolderDepth + 1);
+    /// The buffer the folders' entries are read into.
+    std::vector<char> entries_ = std::vector<char>(64 * 1024);
 };
 
 bool Walk::reportFile(int dirFd, const char* name, const struct stat* known,
@@ -74,56 +76,60 @@ bool Walk::reportFile(int dirFd, const char* name, const struct stat* known,
 }
 
 bool Walk::FindFilesIn(std::string& path, int fd, ino_t inode, int depth) {
-    DIR* folder = ::fdopendir(fd);
-    if (folder == nullptr) {
-        ::close(fd);
-        return true;
-    }
-    const int dirFd = ::dirfd(folder);
     ++folderSerial_;
     if (!visitor_.enteringFolder(path)) {
-        ::closedir(folder);
+        ::close(fd);
         return false;
     }
     const std::size_t length = path.size();
     std::string& subfolders = subfolders_[static_cast<std::size_t>(depth)];
     subfolders.clear();
 
-    // File phase, gathering the subfolders on the same pass.
-    while (const dirent* entry = ::readdir(folder)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) {
-            continue;
+    // File phase, gathering the subfolders on the same pass. The pass reads the whole folder
+    // before any descent, so one buffer serves the whole walk.
+    for (;;) {
+        const ssize_t filled = ::getdents64(fd, entries_.data(), entries_.size());
+        if (filled <= 0) {
+            break;  // the end, or a folder that vanished or cannot be read
         }
-        unsigned char type = entry->d_type;
-        struct stat status;
-        const struct stat* known = nullptr;
-        if (type == DT_UNKNOWN) {
-            if (::fstatat(dirFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        for (ssize_t at = 0; at < filled;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(entries_.data() + at);
+            at += entry->d_reclen;
+            const char* name = entry->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) {
                 continue;
             }
-            type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_LNK;
-            known = &status;
-        }
-        if (type == DT_DIR) {
-            if (name[0] != '.') {
-                subfolders.append(name);
-                subfolders.push_back('\0');
+            unsigned char type = entry->d_type;
+            struct stat status;
+            const struct stat* known = nullptr;
+            if (type == DT_UNKNOWN) {
+                if (::fstatat(fd, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
+                    continue;
+                }
+                type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_LNK;
+                known = &status;
             }
-        } else if (type == DT_REG && !reportFile(dirFd, name, known, path)) {
-            ::closedir(folder);
-            return false;
+            if (type == DT_DIR) {
+                if (name[0] != '.') {
+                    subfolders.append(name);
+                    subfolders.push_back('\0');
+                }
+            } else if (type == DT_REG && !reportFile(fd, name, known, path)) {
+                ::close(fd);
+                return false;
+            }
         }
     }
 
     // Directory phase.
+    bool goOn = true;
     if (depth < kMaxFolderDepth) {
         ancestors_.push_back(inode);
-        for (std::size_t at = 0; at < subfolders.size();) {
+        for (std::size_t at = 0; goOn && at < subfolders.size();) {
             const char* name = subfolders.c_str() + at;
             const std::size_t nameLength = std::char_traits<char>::length(name);
             at += nameLength + 1;
-            const int child = ::openat(dirFd, name, kOpenFolderFlags);
+            const int child = ::openat(fd, name, kOpenFolderFlags);
             if (child < 0) {
                 continue;
             }
@@ -135,18 +141,13 @@ bool Walk::FindFilesIn(std::string& path, int fd, ino_t inode, int depth) {
             }
             path.append(name, nameLength);
             path.push_back('/');
-            const bool goOn = FindFilesIn(path, child, status.st_ino, depth + 1);
+            goOn = FindFilesIn(path, child, status.st_ino, depth + 1);
             path.resize(length);
-            if (!goOn) {
-                ancestors_.pop_back();
-                ::closedir(folder);
-                return false;
-            }
         }
         ancestors_.pop_back();
     }
-    ::closedir(folder);
-    return true;
+    ::close(fd);
+    return goOn;
 }
 
 std::string currentDirectory() {

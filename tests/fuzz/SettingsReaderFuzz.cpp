@@ -15,7 +15,8 @@ namespace {
 
 // The lines of a written text; a byte-order mark at its start is not part of the first line.
 std::vector<std::string_view> splitLines(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

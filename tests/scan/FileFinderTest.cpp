@@ -171,6 +171,21 @@ TEST_F(FileFinderTest, StopEndsTheWalkAndClosesEveryDescriptor) {
     }
 }
 
+TEST_F(FileFinderTest, FolderThatVanishesDuringTheWalkIsPassedOver) {
+    std::vector<std::string> found;
+    FindFiles(root, "*.tmp", [&](const std::string& folder, const SearchRecord& record) {
+        if (found.empty()) {
+            test::removeTree(tree.path("sub2"));
+            test::removeTree(tree.path("sub1/deeper"));
+        }
+        found.push_back(folder + std::string(record.name));
+        return true;
+    });
+    EXPECT_EQ(std::count(found.begin(), found.end(), root + "sub2/z.tmp"), 0);
+    EXPECT_EQ(std::count(found.begin(), found.end(), root + "sub1/deeper/y.tmp"), 0);
+    EXPECT_EQ(std::count(found.begin(), found.end(), root + "sub1/x.tmp"), 1);
+}
+
 TEST_F(FileFinderTest, StartingFolderThatIsALinkOrMissingGivesNothing) {
     EXPECT_TRUE(find(tree.path("linkToDir"), "*.*").empty());
     EXPECT_TRUE(find(tree.path("linkToDir") + "/", "*.*").empty());

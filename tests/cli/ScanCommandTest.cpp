@@ -77,7 +77,8 @@ TEST_F(ScanCommandTest, PrintsRowsPatternByPatternWithEscapes) {
         {"bad\xFF.tmp", "bad\\xFF.tmp"},
         {"ctl\x01\x7F.tmp", "ctl\\x01\\x7F.tmp"},
         {"\xC3\xA9t\xC3\xA9.tmp", "\xC3\xA9t\xC3\xA9.tmp"},
-        {"cut\xC3.tmp", "cut\\xC3.tmp"}};
+        {"cut\xC3.tmp", "cut\\xC3.tmp"},
+        {"c1\xC2\x9B.tmp", "c1\\xC2\\x9B.tmp"}};
     for (const auto& [name, escaped] : shown) {
         tree.file("scan/weird/" + name, 1);
     }

@@ -36,8 +36,10 @@ void appendEscaped(std::string& out, std::string_view text) {
             continue;
         }
         if (byte >= 0x80) {
+            // C1 control characters (U+0080 to U+009F) are escaped byte by byte too: some
+            // terminals act on them.
             const utf8::Unit unit = utf8::decode(text, at);
-            if (unit.value < utf8::kInvalidByteBase) {
+            if (unit.value > 0x9F && unit.value < utf8::kInvalidByteBase) {
                 out.append(text.substr(at, unit.length));
                 at += unit.length;
                 continue;

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "app/HelpWindow.h"
+#include "app/MainWindowWiring.h"
 #include "app/SessionEnd.h"
 #include "app/TrayIcon.h"
 #include "app/WebSite.h"
@@ -57,6 +58,8 @@ void Application::start() {
             [this](const QString& path) { desktop_.openUrl(webPageUrl(path)); });
 
     window_ = new MainWindow(platform_, desktop_);
+    // Owned by the window: loads, saves and runs everything the window's controls ask for.
+    new MainWindowWiring(*window_);
     help_ = new HelpWindow(desktop_);
     connect(tray_, &TrayIcon::helpTopicRequested, help_, &HelpWindow::showTopic);
     connect(window_, &MainWindow::helpTopicRequested, help_, &HelpWindow::showTopic);

@@ -20,6 +20,9 @@ public:
     virtual std::string builtInFolder(SpecialFolder folder) const = 0;
     /// The process's current directory, ending in '/'.
     virtual std::string currentDirectory() const = 0;
+    /// The folder into which "Move Them To This Folder:" moves files until the user picks
+    /// another: the folder box's text at every start. No final '/'.
+    virtual std::string movedFilesFolder() const = 0;
 };
 
 }  // namespace korvane

@@ -31,6 +31,7 @@ FakeFolders::FakeFolders(const std::string& baseDirectory) {
     temp_ = base + "/Temp/";
     cache_ = base + "/Temporary Internet Files/";
     cookies_ = base + "/Cookies/";
+    movedFilesFolder_ = base + "/Cleaned";
     for (const std::string* folder : {&configDirectory_, &temp_, &cache_, &cookies_}) {
         makeFolder(*folder);
     }

@@ -24,6 +24,8 @@ public:
     std::string builtInFolder(SpecialFolder folder) const override;
     /// The directory set by setCurrentDirectory, else the process's own.
     std::string currentDirectory() const override;
+    /// <base>/Cleaned, not created.
+    std::string movedFilesFolder() const override { return movedFilesFolder_; }
 
 private:
     std::string configDirectory_;
@@ -31,6 +33,7 @@ private:
     std::string cache_;
     std::string cookies_;
     std::string currentDirectory_;
+    std::string movedFilesFolder_;
 };
 
 }  // namespace korvane

@@ -78,4 +78,8 @@ std::string LinuxFolders::currentDirectory() const {
     return withTrailingSlash(buffer);
 }
 
+std::string LinuxFolders::movedFilesFolder() const {
+    return withoutTrailingSlashes(homeDirectory()) + "/Korvane/Cleaned";
+}
+
 }  // namespace korvane

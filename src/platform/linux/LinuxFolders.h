@@ -11,6 +11,7 @@ public:
     std::string settingsFile() const override;
     std::string builtInFolder(SpecialFolder folder) const override;
     std::string currentDirectory() const override;
+    std::string movedFilesFolder() const override;
 };
 
 }  // namespace korvane

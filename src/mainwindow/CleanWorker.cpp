@@ -1,5 +1,6 @@
 #include "mainwindow/CleanWorker.h"
 
+#include <exception>
 #include <utility>
 
 namespace korvane {
@@ -16,11 +17,18 @@ void CleanWorker::start(std::vector<DisposalItem> items, DeleteOption option, st
     const unsigned generation = ++generation_;
     thread_ = std::jthread([this, generation, items = std::move(items), option,
                             folder = std::move(folder)](std::stop_token stop) mutable {
-        DisposalResult result = disposeOf(items, option, folder, files_, stop);
+        DisposalResult result;
+        QString error;
+        // An exception must not leave the thread: it would end the program.
+        try {
+            result = disposeOf(items, option, folder, files_, stop);
+        } catch (const std::exception& failure) {
+            error = QString::fromStdString(failure.what());
+        }
         QMetaObject::invokeMethod(
             this,
-            [this, generation, result = std::move(result)]() mutable {
-                finish(generation, std::move(result));
+            [this, generation, result = std::move(result), error]() mutable {
+                finish(generation, std::move(result), error);
             },
             Qt::QueuedConnection);
     });
@@ -34,11 +42,11 @@ void CleanWorker::stop() {
     thread_.join();
 }
 
-void CleanWorker::finish(unsigned generation, DisposalResult result) {
+void CleanWorker::finish(unsigned generation, DisposalResult result, const QString& error) {
     if (generation != generation_)
         return;
     thread_.join();
-    emit finished(std::move(result));
+    emit finished(std::move(result), error);
 }
 
 }  // namespace korvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,10 +29,11 @@ public:
 
 signals:
     /// The clean is over: the rows disposed of and the failures, keyed as the items were.
-    void finished(korvane::DisposalResult result);
+    /// `error` is the message of a clean that failed, else empty.
+    void finished(korvane::DisposalResult result, const QString& error);
 
 private:
-    void finish(unsigned generation, DisposalResult result);
+    void finish(unsigned generation, DisposalResult result, const QString& error);
 
     FileOperations& files_;
     std::jthread thread_;

@@ -221,10 +221,18 @@ bool MainWindowController::startScan(bool timed, std::function<void()> then) {
     return true;
 }
 
-void MainWindowController::scanFinished(const ScanOutcome& outcome) {
+void MainWindowController::scanFinished(const ScanOutcome& outcome, const QString& error) {
+    setBusy(false);
+    lastRunFailed_ = !error.isEmpty();
+    if (lastRunFailed_) {
+        reportError(error);
+        emit runFinished();
+        if (auto then = std::exchange(afterRun_, nullptr))
+            then();
+        return;
+    }
     window_.stat1()->setPanelText(kActivityPanel,
                                   QString::fromStdString(totalFilesText(outcome.totalKilobytes)));
-    setBusy(false);
     emit runFinished();
     if (auto then = std::exchange(afterRun_, nullptr))
         then();
@@ -262,7 +270,7 @@ bool MainWindowController::startClean(std::vector<DisposalItem> items, std::func
     return true;
 }
 
-void MainWindowController::cleanFinished(const DisposalResult& result) {
+void MainWindowController::cleanFinished(const DisposalResult& result, const QString& error) {
     FoundFilesModel& model = *window_.mainPage()->foundFiles();
     for (const DisposalFailure& failure : result.failures)
         model.setFailureReason(static_cast<int>(failure.row),
@@ -273,6 +281,9 @@ void MainWindowController::cleanFinished(const DisposalResult& result) {
     setBusy(false);
     if (std::exchange(resumeTimerAfterClean_, false))
         window_.Timer1()->start();
+    lastRunFailed_ = !error.isEmpty();
+    if (lastRunFailed_)
+        reportError(error);
     emit runFinished();
     if (auto then = std::exchange(afterRun_, nullptr))
         then();

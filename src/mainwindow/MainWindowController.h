@@ -52,13 +52,16 @@ public:
     void cleanSelected();
 
     /// Starts a scan (the timer goes off first); `then` runs on the UI thread once the rows are
-    /// all listed. Returns false, doing nothing, while a run is in progress.
+    /// all listed, also after a failed run (see lastRunFailed). Returns false, doing nothing, while
+    /// a run is in progress.
     bool startScan(bool timed, std::function<void()> then = {});
     /// Starts "Clean All"; `then` runs once the list shows the result.
     bool startCleanAll(std::function<void()> then = {});
 
     /// Whether a scan or a clean is running.
     bool busy() const;
+    /// Whether the last scan or clean failed (its error has been reported).
+    bool lastRunFailed() const { return lastRunFailed_; }
     MainWindow& window() const { return window_; }
     ScheduleWiring& schedule() const { return *schedule_; }
     const RegionalSettings& regional() const { return regional_; }
@@ -81,8 +84,8 @@ private:
     void connectSaveOnMouseUp(QWidget* control);
     bool startClean(std::vector<DisposalItem> items, std::function<void()> then);
     void setBusy(bool busy);
-    void scanFinished(const ScanOutcome& outcome);
-    void cleanFinished(const DisposalResult& result);
+    void scanFinished(const ScanOutcome& outcome, const QString& error);
+    void cleanFinished(const DisposalResult& result, const QString& error);
     void updateFoundFilesMenu();
     int firstSelectedFoundFile() const;
     void viewSelectedFile();
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<ScheduleWiring> schedule_;
     std::function<void()> afterRun_;
     bool resumeTimerAfterClean_ = false;
+    bool lastRunFailed_ = false;
 };
 
 /// The range check of a number text: true, after showing "Please enter a value between <low>

@@ -1,5 +1,6 @@
 #include "mainwindow/ScanWorker.h"
 
+#include <exception>
 #include <utility>
 
 namespace korvane {
@@ -56,9 +57,16 @@ void ScanWorker::start(ScanChoices choices) {
     collector_.start();
     thread_ = std::jthread([this, generation, choices = std::move(choices)](std::stop_token stop) {
         Sink sink(*this);
-        const ScanOutcome outcome = RunScan(choices, volumes_, folders_, sink, stop);
+        ScanOutcome outcome;
+        QString error;
+        // An exception must not leave the thread: it would end the program.
+        try {
+            outcome = RunScan(choices, volumes_, folders_, sink, stop);
+        } catch (const std::exception& failure) {
+            error = QString::fromStdString(failure.what());
+        }
         QMetaObject::invokeMethod(
-            this, [this, generation, outcome] { finish(generation, outcome); },
+            this, [this, generation, outcome, error] { finish(generation, outcome, error); },
             Qt::QueuedConnection);
     });
 }
@@ -88,13 +96,13 @@ void ScanWorker::deliver() {
         emit statusChanged(status);
 }
 
-void ScanWorker::finish(unsigned generation, ScanOutcome outcome) {
+void ScanWorker::finish(unsigned generation, ScanOutcome outcome, const QString& error) {
     if (generation != generation_)
         return;
     thread_.join();
     collector_.stop();
     deliver();
-    emit finished(outcome);
+    emit finished(outcome, error);
 }
 
 }  // namespace korvane

@@ -34,14 +34,15 @@ signals:
     void statusChanged(const QString& text);
     /// Rows to append to the found-files list, in the order found.
     void rowsFound(std::vector<FoundFile> rows);
-    /// The run is over; every row has been handed on.
-    void finished(korvane::ScanOutcome outcome);
+    /// The run is over; every row has been handed on. `error` is the message of a run that
+    /// failed, else empty.
+    void finished(korvane::ScanOutcome outcome, const QString& error);
 
 private:
     class Sink;
 
     void deliver();
-    void finish(unsigned generation, ScanOutcome outcome);
+    void finish(unsigned generation, ScanOutcome outcome, const QString& error);
 
     const Volumes& volumes_;
     const Folders& folders_;

@@ -143,14 +143,26 @@ void ScheduleWiring::runTimedScan() {
 }
 
 void ScheduleWiring::afterTimedScan() {
-    if (controller_.window().schedulePage()->chkClean()->isChecked()) {
+    if (controller_.lastRunFailed()) {
+        endFailedTick();
+    } else if (controller_.window().schedulePage()->chkClean()->isChecked()) {
         controller_.startCleanAll([this] { showNextAfterTimedScan(); });
     } else {
         showNextAfterTimedScan();
     }
 }
 
+void ScheduleWiring::endFailedTick() {
+    // Already reported; the ticks rest until the user changes the schedule.
+    tick_.fail();
+    controller_.window().Timer1()->start();
+}
+
 void ScheduleWiring::showNextAfterTimedScan() {
+    if (controller_.lastRunFailed()) {
+        endFailedTick();
+        return;
+    }
     try {
         SettingsAccess settings = controller_.settings();
         setNextScanText(computeNextScanText(settings, controller_.regional(), controller_.clock()));

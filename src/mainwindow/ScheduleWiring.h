@@ -41,6 +41,7 @@ private:
     void runTimedScan();
     void afterTimedScan();
     void showNextAfterTimedScan();
+    void endFailedTick();
     void setNextScanText(const std::string& text);
 
     MainWindowController& controller_;

@@ -87,9 +87,6 @@ struct LoadedOptions {
     }
 };
 
-/// Reads [Main] FirstRun (default 1); when it is exactly 1, writes 0 and returns true.
-bool consumeFirstRun(SettingsAccess& settings);
-
 /// Reads every option. A key that does not read back (an interval text or a Drives entry that is
 /// not a whole number, a DayParameter that is not a time) keeps its design value and adds its
 /// message to `errors`; the other keys load all the same.

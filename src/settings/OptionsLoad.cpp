@@ -41,13 +41,6 @@ std::string_view intervalKeyName(IntervalKey key) {
     return {};
 }
 
-bool consumeFirstRun(SettingsAccess& settings) {
-    if (settings.readInteger("Main", "FirstRun", 1) != 1)
-        return false;
-    settings.writeInteger("Main", "FirstRun", 0);
-    return true;
-}
-
 LoadedOptions LoadSettings(const SettingsAccess& settings, const TimeOfDayText& times) {
     LoadedOptions loaded;
     Options& options = loaded.options;

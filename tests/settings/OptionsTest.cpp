@@ -156,26 +156,6 @@ TEST_F(OptionsTest, MissingFileGivesTheLoadDefaults) {
     EXPECT_FALSE(fs::exists(file_));
 }
 
-TEST_F(OptionsTest, FirstRunIsHandledOnceForAbsentOrOne) {
-    struct Case {
-        const char* file;
-        bool firstRun;
-        int storedAfter;
-    };
-    const Case cases[] = {{"", true, 0},
-                          {"[Main]\nFirstRun=1\n", true, 0},
-                          {"[Main]\nFirstRun=0\n", false, 0},
-                          {"[Main]\nFirstRun=2\n", false, 2}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        writeFile(c.file);
-        SettingsAccess settings(file_);
-        EXPECT_EQ(consumeFirstRun(settings), c.firstRun);
-        EXPECT_EQ(settings.readInteger("Main", "FirstRun", 7), c.storedAfter);
-        EXPECT_FALSE(consumeFirstRun(settings));
-    }
-}
-
 TEST(OptionsListsTest, DriveListsReadEveryEntry) {
     struct Case {
         std::string value;

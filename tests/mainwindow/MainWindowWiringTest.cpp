@@ -274,6 +274,19 @@ void MainWindowWiringTest::mouseChangesSaveAndOtherChangesWait() {
     QVERIFY(!window_->Timer1()->isActive());
     QCOMPARE(settingValue("Schedule", "AutoScan"), std::string("1"));
 
+    // A schedule kind chosen with the keyboard saves nothing, except the monthly one.
+    QSignalSpy saves(window_.get(), &MainWindow::settingsSaved);
+    QTest::keyClick(schedule.optDays(), Qt::Key_Space);
+    settle();
+    QVERIFY(schedule.optDays()->isChecked());
+    QCOMPARE(saves.count(), 0);
+    QTest::keyClick(schedule.optMonths(), Qt::Key_Space);
+    settle();
+    QVERIFY(schedule.optMonths()->isChecked());
+    QCOMPARE(saves.count(), 1);
+    QCOMPARE(settingValue("Schedule", "OptionChecked"), std::string("5"));
+    QVERIFY(window_->stat1()->panelText(1).startsWith("Next Scan: "));
+
     // The time picker writes DayParameter alone and shows the next time.
     schedule.dt1()->setTime(QTime(6, 5));
     QCOMPARE(settingValue("Schedule", "DayParameter"), std::string("6:05 AM"));

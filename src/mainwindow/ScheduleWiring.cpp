@@ -68,6 +68,12 @@ void ScheduleWiring::connectHandlers() {
     connect(MouseUpSignal::of(page.dt1()), &MouseUpSignal::released, this,
             &ScheduleWiring::dt1Change);
     connect(window.Timer1(), &QTimer::timeout, this, &ScheduleWiring::Timer1Timer);
+    connect(&controller_, &MainWindowController::runFinished, this, [this] {
+        if (timerAfterRun_ && !controller_.busy()) {
+            timerAfterRun_ = false;
+            controller_.window().Timer1()->start();
+        }
+    });
 }
 
 bool ScheduleWiring::UpdateNextScanDisplay() {
@@ -84,9 +90,16 @@ bool ScheduleWiring::UpdateNextScanDisplay() {
 
 void ScheduleWiring::cbScheduleMouseUp() {
     MainWindow& window = controller_.window();
+    timerAfterRun_ = false;
     if (window.schedulePage()->cbSchedule()->isChecked()) {
-        if (UpdateNextScanDisplay() && !controller_.busy())
+        if (!UpdateNextScanDisplay())
+            return;
+        // The timer stays off while a run lasts; it starts once the run is over.
+        if (controller_.busy()) {
+            timerAfterRun_ = true;
+        } else {
             window.Timer1()->start();
+        }
     } else {
         setNextScanText({});
         window.Timer1()->stop();

@@ -46,6 +46,7 @@ private:
 
     MainWindowController& controller_;
     ScheduleTick tick_;
+    bool timerAfterRun_ = false;  ///< the box was ticked during a run
 };
 
 }  // namespace korvane

@@ -437,6 +437,14 @@ void MainWindowWiringTest::scanNowLeavesTheTimerOffUntilTheBoxIsTicked() {
     settle();
     QVERIFY(window_->Timer1()->isActive());
     QVERIFY(window_->stat1()->panelText(1).startsWith("Next Scan: 6/14/99 9:"));
+
+    // Ticked during a run, the timer starts once the run is over.
+    window_->Button1()->click();
+    QVERIFY(controller_->busy());
+    controller_->schedule().cbScheduleMouseUp();
+    QVERIFY(!window_->Timer1()->isActive());
+    waitForRuns(2);
+    QVERIFY(window_->Timer1()->isActive());
 }
 
 void MainWindowWiringTest::unreadablePanelIsReportedOnce() {

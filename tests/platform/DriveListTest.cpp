@@ -9,6 +9,7 @@
 
 #include "platform/linux/DriveList.h"
 #include "platform/linux/MountTable.h"
+#include "platform/linux/SystemDeviceFacts.h"
 
 namespace korvane {
 namespace {
@@ -144,10 +145,12 @@ TEST(DriveListTest, LettersStopAtZ) {
     EXPECT_EQ(rows.back().drive.mountPoint, "/mnt/22/");
 }
 
-TEST(DriveListTest, UnescapesOctalEscapesOnly) {
+TEST(DriveListTest, UnescapesMountFieldsAndLabelNames) {
     EXPECT_EQ(unescapeMountField("a\\040b\\134c\\012"), "a b\\c\n");
     EXPECT_EQ(unescapeMountField("end\\04"), "end\\04");
     EXPECT_EQ(unescapeMountField("\\9ab"), "\\9ab");
+    EXPECT_EQ(unescapeUdevName("My\\x20Disk\\x2fA"), "My Disk/A");
+    EXPECT_EQ(unescapeUdevName("odd\\x2"), "odd\\x2");
 }
 
 }  // namespace

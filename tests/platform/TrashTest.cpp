@@ -105,6 +105,24 @@ TEST_F(TrashTest, NeverReusesANameAlreadyInTheTrash) {
     EXPECT_FALSE(exists(trashFolder + "/info/x.log.2.trashinfo"));
 }
 
+TEST_F(TrashTest, RecordsTheRealFolderEvenWhenALinkOnTheWayChanges) {
+    const std::string real = realLocation(scratch.path());
+    const std::string link = scratch / "link";
+    scratch.write("first/a.tmp");
+    scratch.write("second/b.tmp");
+    std::filesystem::create_directory_symlink(scratch / "first", link);
+    ASSERT_TRUE(trash.moveToTrash(link + "/a.tmp").ok());
+    std::filesystem::remove(link);
+    std::filesystem::create_directory_symlink(scratch / "second", link);
+
+    ASSERT_TRUE(trash.moveToTrash(link + "/b.tmp").ok());
+
+    EXPECT_NE(readFile(trashFolder + "/info/a.tmp.trashinfo").find(real + "/first/a.tmp\n"),
+              std::string::npos);
+    EXPECT_NE(readFile(trashFolder + "/info/b.tmp.trashinfo").find(real + "/second/b.tmp\n"),
+              std::string::npos);
+}
+
 TEST_F(TrashTest, RecreatesTheHomeTrashWhenItWasRemovedMeanwhile) {
     ASSERT_TRUE(trash.moveToTrash(scratch.write("a.tmp")).ok());
     std::filesystem::remove_all(trashFolder);

@@ -221,7 +221,7 @@ Outcome Trash::moveToTrash(const std::string& path) {
         return trashFailure(path, "it is a folder");
     }
     const std::string name = nameOf(absolute);
-    const std::string realFolder = realLocation(parentOf(absolute));
+    const std::string realFolder = realFolderOf(parentOf(absolute));
     if (realFolder.empty()) {
         return trashFailure(path, systemError(errno));
     }
@@ -244,6 +244,23 @@ Outcome Trash::moveToTrash(const std::string& path) {
         return trashFailure(path, opened.reason());
     }
     return moveInto(volume, absolute, realPath, name);
+}
+
+std::string Trash::realFolderOf(const std::string& folder) {
+    // The files of a clean come folder by folder: resolving each folder once saves a lookup of
+    // every link on its path per file. The folder's identity tells when the answer went stale.
+    struct stat status {};
+    if (stat(folder.c_str(), &status) != 0) {
+        return {};
+    }
+    if (folder != lastFolder_ || status.st_dev != lastFolderDevice_ ||
+        status.st_ino != lastFolderInode_) {
+        lastRealFolder_ = realLocation(folder);
+        lastFolder_ = lastRealFolder_.empty() ? std::string() : folder;
+        lastFolderDevice_ = status.st_dev;
+        lastFolderInode_ = status.st_ino;
+    }
+    return lastRealFolder_;
 }
 
 Outcome Trash::moveInto(Folder& folder, const std::string& source, const std::string& realPath,

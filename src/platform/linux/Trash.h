@@ -32,6 +32,7 @@ private:
     };
 
     Outcome openHomeTrash(const std::string& trashPath);
+    std::string realFolderOf(const std::string& folder);
     Outcome moveInto(Folder& folder, const std::string& source, const std::string& realPath,
                      const std::string& name);
 
@@ -40,6 +41,11 @@ private:
     // the program never keeps a removable drive busy.
     std::optional<Folder> home_;
     std::string homePath_;
+    // The folder resolved last, with its device and inode when it was resolved.
+    std::string lastFolder_;
+    std::string lastRealFolder_;
+    dev_t lastFolderDevice_ = 0;
+    ino_t lastFolderInode_ = 0;
 };
 
 }  // namespace korvane

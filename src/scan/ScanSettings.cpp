@@ -21,12 +21,13 @@ ScanChoices readScanChoices(const SettingsAccess& settings, const Volumes& volum
     for (const Drive& drive : volumes.drives()) {
         choices.drives.push_back({drive.caption, false});
     }
-    for (const int position : parseDriveList(settings.readText("Settings", "Drives", ""))) {
+    for (const int position : parseDriveList(settings.readListText("Settings", "Drives", ""))) {
         if (position >= 0 && static_cast<std::size_t>(position) < choices.drives.size()) {
             choices.drives[static_cast<std::size_t>(position)].ticked = true;
         }
     }
-    for (const PatternOption& row : parsePatternList(settings.readText("Scan", "ScanFor", ""))) {
+    for (const PatternOption& row :
+         parsePatternList(settings.readListText("Scan", "ScanFor", ""))) {
         choices.patterns.push_back({row.pattern, row.ticked});
     }
     choices.specialFolders = {settings.readFlag("Scan", "Check1", true),

@@ -147,6 +147,14 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     return cutValue(valueOf(lines_[*index].text));
 }
 
+std::optional<std::string> IniDocument::wholeValue(std::string_view section,
+                                                   std::string_view key) const {
+    const auto index = findKey(section, key);
+    if (!index)
+        return std::nullopt;
+    return std::string(valueOf(lines_[*index].text));
+}
+
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     if (!canWrite(section, key, value)) {
         throw std::invalid_argument("a settings key that cannot be written as one line");

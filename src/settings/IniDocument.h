@@ -27,6 +27,8 @@ public:
     /// The value of the first line of the key in the section (letter case ignored, blanks
     /// around names and value dropped), cut to kMaxValueLength; nothing when missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    /// The value as value() reads it, but never cut: for the list values the program writes.
+    std::optional<std::string> wholeValue(std::string_view section, std::string_view key) const;
 
     /// Sets the first line of the key, or adds the key at the end of its section, or the section
     /// at the end of the text. Returns whether the text changed. Requires canWrite.

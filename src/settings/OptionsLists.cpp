@@ -1,8 +1,7 @@
-// The list values of the settings file. Values read back at most IniDocument::kMaxValueLength
-// characters, so the save never writes a longer list and the load never trusts a cut end.
+// The list values of the settings file. They are read whole, however long (the other values
+// read back at most 1023 characters), so a long pattern list is never cut.
 #include "settings/OptionsLists.h"
 
-#include "settings/IniDocument.h"
 #include "settings/WholeNumber.h"
 
 namespace korvane {
@@ -10,18 +9,6 @@ namespace {
 
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
-}
-
-bool isCutLength(std::string_view value) {
-    return value.size() >= IniDocument::kMaxValueLength;
-}
-
-// Appends the entry when the whole value still fits the length a read gives back.
-bool appendWhole(std::string& value, const std::string& entry) {
-    if (value.size() + entry.size() > IniDocument::kMaxValueLength)
-        return false;
-    value += entry;
-    return true;
 }
 
 }  // namespace
@@ -36,12 +23,10 @@ std::string_view trimBlanks(std::string_view text) {
 
 std::vector<std::string_view> listEntries(std::string_view value) {
     std::vector<std::string_view> entries;
-    const bool cut = isCutLength(value);
     while (!value.empty()) {
         const std::size_t comma = value.find(',');
         if (comma == std::string_view::npos) {
-            if (!cut)
-                entries.push_back(value);
+            entries.push_back(value);
             break;
         }
         entries.push_back(value.substr(0, comma));
@@ -59,14 +44,10 @@ std::vector<int> parseDriveList(std::string_view value) {
 
 std::vector<PatternOption> parsePatternList(std::string_view value) {
     const std::vector<std::string_view> entries = listEntries(value);
-    std::size_t count = entries.size();
-    // A cut value that ends after a caption has lost that caption's flag, and maybe more of it.
-    if (isCutLength(value) && count % 2 == 1)
-        --count;
     std::vector<PatternOption> rows;
-    for (std::size_t i = 0; i < count; i += 2) {
+    for (std::size_t i = 0; i < entries.size(); i += 2) {
         PatternOption row{std::string(entries[i]), false};
-        if (i + 1 < count)
+        if (i + 1 < entries.size())
             row.ticked = !entries[i + 1].empty() && entries[i + 1].front() == '1';
         rows.push_back(std::move(row));
     }
@@ -75,19 +56,15 @@ std::vector<PatternOption> parsePatternList(std::string_view value) {
 
 std::string buildDriveList(const std::vector<int>& positions) {
     std::string value;
-    for (const int position : positions) {
-        if (!appendWhole(value, std::to_string(position) + ","))
-            break;
-    }
+    for (const int position : positions)
+        value += std::to_string(position) + ",";
     return value;
 }
 
 std::string buildPatternList(const std::vector<PatternOption>& patterns) {
     std::string value;
-    for (const PatternOption& row : patterns) {
-        if (!appendWhole(value, row.pattern + (row.ticked ? ",1," : ",0,")))
-            break;
-    }
+    for (const PatternOption& row : patterns)
+        value += row.pattern + (row.ticked ? ",1," : ",0,");
     return value;
 }
 

@@ -47,14 +47,14 @@ LoadedOptions LoadSettings(const SettingsAccess& settings, const TimeOfDayText& 
 
     options.autoErase = settings.readFlag("Settings", "AutoErase", false);
     try {
-        options.tickedDrives = parseDriveList(settings.readText("Settings", "Drives", ""));
+        options.tickedDrives = parseDriveList(settings.readListText("Settings", "Drives", ""));
     } catch (const UserError& error) {
         loaded.drivesLoaded = false;
         loaded.errors.emplace_back(error.what());
     }
     options.deleteOption = settings.readInteger("Settings", "DeleteOption", 1);
 
-    options.patterns = parsePatternList(settings.readText("Scan", "ScanFor", ""));
+    options.patterns = parsePatternList(settings.readListText("Scan", "ScanFor", ""));
     options.specialFolders = {settings.readFlag("Scan", "Check1", true),
                               settings.readFlag("Scan", "Check2", true),
                               settings.readFlag("Scan", "Check3", true)};

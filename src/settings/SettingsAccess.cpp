@@ -13,17 +13,26 @@ namespace korvane {
 SettingsAccess::SettingsAccess(std::string filePath, std::string displayName)
     : filePath_(std::move(filePath)), displayName_(std::move(displayName)) {}
 
-std::optional<std::string> SettingsAccess::lookUp(std::string_view section,
-                                                  std::string_view key) const {
+std::optional<std::string> SettingsAccess::lookUp(std::string_view section, std::string_view key,
+                                                  bool whole) const {
+    const auto read = [&](const IniDocument& document) {
+        return whole ? document.wholeValue(section, key) : document.value(section, key);
+    };
     if (batch_)
-        return batch_->value(section, key);
+        return read(*batch_);
     // A file that cannot be read gives the defaults, as a missing one does.
-    return IniDocument::parse(readFileContents(filePath_).text).value(section, key);
+    return read(IniDocument::parse(readFileContents(filePath_).text));
 }
 
 std::string SettingsAccess::readText(std::string_view section, std::string_view key,
                                      std::string_view defaultText) const {
     auto value = lookUp(section, key);
+    return value ? std::move(*value) : std::string(defaultText);
+}
+
+std::string SettingsAccess::readListText(std::string_view section, std::string_view key,
+                                         std::string_view defaultText) const {
+    auto value = lookUp(section, key, true);
     return value ? std::move(*value) : std::string(defaultText);
 }
 

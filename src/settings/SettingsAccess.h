@@ -20,6 +20,10 @@ public:
     /// At most the first 1023 characters of a value come back.
     std::string readText(std::string_view section, std::string_view key,
                          std::string_view defaultText) const;
+    /// readText without the cut at 1023 characters: the drive and pattern lists are kept whole
+    /// however long they grow, so a save never drops an entry.
+    std::string readListText(std::string_view section, std::string_view key,
+                             std::string_view defaultText) const;
     /// The value read by the settings file's whole-number rule, else `defaultValue`.
     std::int32_t readInteger(std::string_view section, std::string_view key,
                              std::int32_t defaultValue) const;
@@ -46,7 +50,8 @@ public:
     const std::string& filePath() const { return filePath_; }
 
 private:
-    std::optional<std::string> lookUp(std::string_view section, std::string_view key) const;
+    std::optional<std::string> lookUp(std::string_view section, std::string_view key,
+                                      bool whole = false) const;
     void replaceFile(const IniDocument& document, bool reportFailure) const;
     [[noreturn]] void failWrite() const;
 

@@ -108,6 +108,15 @@ TEST_F(SettingsAccessTest, ReadsValuesByTheirForms) {
     }
 }
 
+TEST_F(SettingsAccessTest, OnlyListReadsComeBackUncut) {
+    const std::string longValue = "  " + std::string(1500, 'x') + "  ";
+    writeAll(file_, "[S]\nK=" + longValue + "\n");
+    const SettingsAccess settings(file_.string());
+    EXPECT_EQ(settings.readText("S", "K", ""), std::string(1023, 'x'));
+    EXPECT_EQ(settings.readListText("S", "K", ""), std::string(1500, 'x'));
+    EXPECT_EQ(settings.readListText("S", "Missing", "d"), "d");
+}
+
 TEST_F(SettingsAccessTest, EveryOperationReadsTheFileAfresh) {
     SettingsAccess settings(file_.string());
     settings.writeText("S", "K", "mine");

@@ -34,48 +34,13 @@
 #include "platform/desktop/RecordingFileServices.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/SettingsAccess.h"
+#include "support/SettingsExamples.h"
 
 using namespace korvane;
 
 namespace {
 
-const char* const kExampleFile =
-    "[Main]\n"
-    "FirstRun=0\n"
-    "\n"
-    "[Schedule]\n"
-    "LastScan=6/16/99 10:30 PM\n"
-    "AutoScan=1\n"
-    "CheckHDSpace=0\n"
-    "SpaceToCheck=100\n"
-    "OptionChecked=3\n"
-    "MinuteInterval=30\n"
-    "HourInterval=5\n"
-    "DayInterval=2\n"
-    "WeekInterval=1\n"
-    "MonthInterval=1\n"
-    "HourParameter=30\n"
-    "DayParameter=10:30 PM\n"
-    "WeekParameter=0\n"
-    "MonthParameter=1\n"
-    "\n"
-    "[Settings]\n"
-    "AutoErase=1\n"
-    "DeleteOption=2\n"
-    "Drives=1,2,\n"
-    "\n"
-    "[Scan]\n"
-    "Check1=1\n"
-    "Check2=1\n"
-    "Check3=0\n"
-    "ScanFor=*.tmp,1,*.bak,0,\n";
-
-RegionalSettings unitedStates() {
-    RegionalSettings settings;
-    settings.amDesignator = "AM";
-    settings.pmDesignator = "PM";
-    return settings;
-}
+using test::unitedStates;
 
 void writeText(const QString& path, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -198,7 +163,7 @@ void MainWindowWiringTest::scanTwoTmpFiles() {
 }
 
 void MainWindowWiringTest::exampleFileLoadsIntoTheControlsAndSavesBack() {
-    start(kExampleFile);
+    start(test::kExampleSettingsFile);
     QVERIFY(desktop_.errorTexts.isEmpty());
     const OptionsPage& options = *window_->optionsPage();
     const ScanForPage& scanFor = *window_->scanForPage();
@@ -221,7 +186,7 @@ void MainWindowWiringTest::exampleFileLoadsIntoTheControlsAndSavesBack() {
     QVERIFY(window_->Timer1()->isActive());
 
     window_->btnExit()->click();
-    QCOMPARE(readText(settingsPath()), QByteArray(kExampleFile));
+    QCOMPARE(readText(settingsPath()), QByteArray(test::kExampleSettingsFile));
 }
 
 void MainWindowWiringTest::badKeysAreShownOnceAndKeepTheirDesignValues() {

@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "schedule/DateTimeFormat.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
 
-RegionalSettings unitedStates() {
-    RegionalSettings settings;
-    settings.amDesignator = "AM";
-    settings.pmDesignator = "PM";
-    return settings;
-}
+using test::unitedStates;
 
 RegionalSettings german() {
     RegionalSettings settings;

@@ -5,18 +5,14 @@
 #include "schedule/DateTimeFormat.h"
 #include "schedule/DateTimeReader.h"
 #include "settings/UserError.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
 
-constexpr int kCurrentYear = 2025;
+using test::unitedStates;
 
-RegionalSettings unitedStates() {
-    RegionalSettings settings;
-    settings.amDesignator = "AM";
-    settings.pmDesignator = "PM";
-    return settings;
-}
+constexpr int kCurrentYear = 2025;
 
 RegionalSettings dayFirst() {
     RegionalSettings settings;

@@ -11,9 +11,12 @@
 #include "schedule/DateTimeFormat.h"
 #include "schedule/NextScan.h"
 #include "settings/UserError.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
+
+using test::unitedStates;
 
 namespace fs = std::filesystem;
 
@@ -26,8 +29,7 @@ DateTime at(int month, int day, int hour, int minute, int second = 0, int year =
 class NextScanTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        regional_.amDesignator = "AM";
-        regional_.pmDesignator = "PM";
+        regional_ = unitedStates();
         std::string name = (fs::temp_directory_path() / "korvane-nextscan-XXXXXX").string();
         ASSERT_NE(mkdtemp(name.data()), nullptr);
         folder_ = name;

@@ -7,18 +7,14 @@
 #include <string>
 
 #include "schedule/ScheduleTick.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
 
-namespace fs = std::filesystem;
+using test::unitedStates;
 
-RegionalSettings unitedStates() {
-    RegionalSettings settings;
-    settings.amDesignator = "AM";
-    settings.pmDesignator = "PM";
-    return settings;
-}
+namespace fs = std::filesystem;
 
 TEST(ScheduleTickTest, DueFromTheStartOfTheShownMinute) {
     struct Case {

@@ -16,49 +16,14 @@
 #include "settings/Options.h"
 #include "settings/OptionsLists.h"
 #include "settings/UserError.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
 
+using test::unitedStates;
+
 namespace fs = std::filesystem;
-
-const char* const kExampleFile =
-    "[Main]\n"
-    "FirstRun=0\n"
-    "\n"
-    "[Schedule]\n"
-    "LastScan=6/16/99 10:30 PM\n"
-    "AutoScan=1\n"
-    "CheckHDSpace=0\n"
-    "SpaceToCheck=100\n"
-    "OptionChecked=3\n"
-    "MinuteInterval=30\n"
-    "HourInterval=5\n"
-    "DayInterval=2\n"
-    "WeekInterval=1\n"
-    "MonthInterval=1\n"
-    "HourParameter=30\n"
-    "DayParameter=10:30 PM\n"
-    "WeekParameter=0\n"
-    "MonthParameter=1\n"
-    "\n"
-    "[Settings]\n"
-    "AutoErase=1\n"
-    "DeleteOption=2\n"
-    "Drives=1,2,\n"
-    "\n"
-    "[Scan]\n"
-    "Check1=1\n"
-    "Check2=1\n"
-    "Check3=0\n"
-    "ScanFor=*.tmp,1,*.bak,0,\n";
-
-RegionalSettings unitedStates() {
-    RegionalSettings settings;
-    settings.amDesignator = "AM";
-    settings.pmDesignator = "PM";
-    return settings;
-}
 
 class OptionsTest : public ::testing::Test {
 protected:
@@ -113,7 +78,7 @@ void expectSameOptions(const Options& actual, const Options& expected) {
 }
 
 TEST_F(OptionsTest, ExampleFileLoadsAndSavesBackByteForByte) {
-    writeFile(kExampleFile);
+    writeFile(test::kExampleSettingsFile);
     const LoadedOptions loaded = load();
     EXPECT_TRUE(loaded.errors.empty());
     const Options& options = loaded.options;
@@ -131,7 +96,7 @@ TEST_F(OptionsTest, ExampleFileLoadsAndSavesBackByteForByte) {
     EXPECT_NEAR(options.dayParameter, 22.5 / 24, 1e-9);
 
     save(options);
-    EXPECT_EQ(fileText(), kExampleFile);
+    EXPECT_EQ(fileText(), test::kExampleSettingsFile);
 }
 
 TEST_F(OptionsTest, MissingFileGivesTheLoadDefaults) {
@@ -320,7 +285,7 @@ TEST_F(OptionsTest, BadThresholdStopsTheSaveAfterTheKeysBeforeIt) {
 }
 
 TEST_F(OptionsTest, RefusedWriteStopsTheSaveAtThatKey) {
-    writeFile(kExampleFile);
+    writeFile(test::kExampleSettingsFile);
     Options options;
     options.patterns = {{"*.tmp\nAutoScan=0", true}};
     EXPECT_THROW(save(options), UserError);

@@ -12,42 +12,12 @@
 
 #include "settings/SettingsAccess.h"
 #include "settings/WholeNumber.h"
+#include "support/SettingsExamples.h"
 
 namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const kExpectedFile =
-    "[Main]\n"
-    "FirstRun=0\n"
-    "\n"
-    "[Schedule]\n"
-    "LastScan=6/16/99 10:30 PM\n"
-    "AutoScan=1\n"
-    "CheckHDSpace=0\n"
-    "SpaceToCheck=100\n"
-    "OptionChecked=3\n"
-    "MinuteInterval=30\n"
-    "HourInterval=5\n"
-    "DayInterval=2\n"
-    "WeekInterval=1\n"
-    "MonthInterval=1\n"
-    "HourParameter=30\n"
-    "DayParameter=10:30 PM\n"
-    "WeekParameter=0\n"
-    "MonthParameter=1\n"
-    "\n"
-    "[Settings]\n"
-    "AutoErase=1\n"
-    "DeleteOption=2\n"
-    "Drives=1,2,\n"
-    "\n"
-    "[Scan]\n"
-    "Check1=1\n"
-    "Check2=1\n"
-    "Check3=0\n"
-    "ScanFor=*.tmp,1,*.bak,0,\n";
 
 // The options as the main window's controls hold them.
 struct Options {
@@ -158,10 +128,10 @@ TEST(SettingsFileExampleTest, FirstStartAndSavesGiveTheExampleFile) {
         options.dayParameter = "10:30 PM";
         SettingsAccess(file).writeText("Schedule", "LastScan", "6/16/99 10:30 PM");
 
-        EXPECT_EQ(readAll(file), kExpectedFile);
+        EXPECT_EQ(readAll(file), test::kExampleSettingsFile);
         // Saving again at once changes nothing.
         save(file, options, batched);
-        EXPECT_EQ(readAll(file), kExpectedFile);
+        EXPECT_EQ(readAll(file), test::kExampleSettingsFile);
         fs::remove_all(pattern);
     }
 }

@@ -1,9 +1,6 @@
 // korvane-cli config, run as a program on a temporary settings file: output, exit status and
 // the file afterwards.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +8,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/RunProgram.h"
 
 namespace {
 
@@ -23,40 +22,6 @@ std::string readAll(const fs::path& path) {
     return text.str();
 }
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the program with the arguments, without a shell, collecting both outputs through files.
-CliRun runCli(const fs::path& folder, const std::vector<std::string>& arguments) {
-    const fs::path outPath = folder / "stdout";
-    const fs::path errPath = folder / "stderr";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
-            ::_exit(127);
-        std::vector<char*> argv{const_cast<char*>(KORVANE_CLI_PATH)};
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        argv.push_back(nullptr);
-        ::execv(KORVANE_CLI_PATH, argv.data());
-        ::_exit(127);
-    }
-    CliRun run;
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
-        run.status = WEXITSTATUS(status);
-    }
-    run.out = readAll(outPath);
-    run.err = readAll(errPath);
-    return run;
-}
-
 class ConfigCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,9 +32,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    CliRun config(std::vector<std::string> arguments, const fs::path& file) {
-        arguments.insert(arguments.begin(), {"--settings", file.string(), "config"});
-        return runCli(folder_, arguments);
+    korvane::test::ProgramResult config(std::vector<std::string> arguments, const fs::path& file) {
+        arguments.insert(arguments.begin(),
+                         {KORVANE_CLI_PATH, "--settings", file.string(), "config"});
+        return korvane::test::runProgram(arguments);
     }
 
     fs::path folder_;
@@ -130,8 +96,8 @@ TEST_F(ConfigCommandTest, ReadsWritesAndRemovesKeys) {
             trace += " '" + argument + "'";
         SCOPED_TRACE(trace);
         std::ofstream(file_, std::ios::binary) << kStored;
-        const CliRun run = config(item.arguments, file_);
-        EXPECT_EQ(run.status, item.status);
+        const korvane::test::ProgramResult run = config(item.arguments, file_);
+        EXPECT_EQ(run.exitCode, item.status);
         EXPECT_EQ(run.out, item.out);
         EXPECT_NE(run.err.find(item.errContains), std::string::npos) << run.err;
         EXPECT_EQ(readAll(file_), item.fileAfter.value_or(kStored));
@@ -142,13 +108,14 @@ TEST_F(ConfigCommandTest, MissingFileAndFailedWrites) {
     const fs::path missing = folder_ / "new" / "krvane.ini";
     EXPECT_EQ(config({"get", "Main", "K", "--default", "d"}, missing).out, "d\n");
     EXPECT_FALSE(fs::exists(missing.parent_path()));
-    EXPECT_EQ(config({"set", "Main", "K", "v"}, missing).status, 0);
+    EXPECT_EQ(config({"set", "Main", "K", "v"}, missing).exitCode, 0);
     EXPECT_EQ(readAll(missing), "[Main]\nK=v\n");
 
     // A regular file where the folder should be: the write cannot be done.
     std::ofstream(folder_ / "plain") << "x";
-    const CliRun run = config({"set", "Main", "K", "v"}, folder_ / "plain" / "krvane.ini");
-    EXPECT_EQ(run.status, 1);
+    const korvane::test::ProgramResult run =
+        config({"set", "Main", "K", "v"}, folder_ / "plain" / "krvane.ini");
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "korvane-cli: Unable to write to KRVANE.INI\n");
     EXPECT_EQ(readAll(folder_ / "plain"), "x");
 }

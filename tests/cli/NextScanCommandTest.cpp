@@ -1,28 +1,21 @@
 // korvane-cli next-scan, run as a child process over a temporary settings file in the C locale.
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "schedule/Clock.h"
 #include "schedule/DateTimeReader.h"
 #include "settings/SettingsAccess.h"
+#include "support/RunProgram.h"
 
 namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ChildRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class NextScanCommandTest : public ::testing::Test {
 protected:
@@ -36,28 +29,12 @@ protected:
 
     void writeSettings(const std::string& text) { std::ofstream(settingsPath_) << text; }
 
-    ChildRun run(const std::string& extra = "") {
-        const std::string errPath = (folder_ / "stderr").string();
-        const std::string command = "env LC_ALL=C LC_TIME= LANG= '" +
-                                    std::string(KORVANE_CLI_PATH) + "' --settings '" +
-                                    settingsPath_ + "' next-scan" + extra + " 2>'" + errPath + "'";
-        ChildRun result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            ADD_FAILURE() << "cannot start " << command;
-            return result;
-        }
-        char buffer[256];
-        std::size_t count = 0;
-        while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            result.out.append(buffer, count);
-        }
-        const int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ostringstream err;
-        err << std::ifstream(errPath).rdbuf();
-        result.err = err.str();
-        return result;
+    test::ProgramResult run(const std::string& extra = "") {
+        std::vector<std::string> arguments{KORVANE_CLI_PATH, "--settings", settingsPath_,
+                                           "next-scan"};
+        if (!extra.empty())
+            arguments.push_back(extra);
+        return test::runProgram(arguments, {"LC_ALL=C", "LC_TIME=", "LANG="});
     }
 
     std::string lastScan() const {
@@ -71,21 +48,21 @@ protected:
 TEST_F(NextScanCommandTest, PrintsTheFullTextOfTheNextScan) {
     // The monthly kind does not look at the present, so its result is fixed.
     writeSettings("[Schedule]\nOptionChecked=5\nMonthParameter=15\nLastScan=1/20/1999\n");
-    ChildRun result = run();
-    EXPECT_EQ(result.status, 0);
+    test::ProgramResult result = run();
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "Next Scan: 3/15/99\n");
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(lastScan(), "1/20/1999");
 
     writeSettings("[Schedule]\nOptionChecked=4\nWeekParameter=2\nLastScan=1/1/2070 9:00 AM\n");
     result = run();
-    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "Next Scan: 1/13/70 9:00:00 am\n");
 }
 
 TEST_F(NextScanCommandTest, FirstRunWritesLastScanAndCountsFromIt) {
-    const ChildRun result = run();
-    ASSERT_EQ(result.status, 0) << result.err;
+    const test::ProgramResult result = run();
+    ASSERT_EQ(result.exitCode, 0) << result.err;
     ASSERT_TRUE(result.out.starts_with("Next Scan: ")) << result.out;
     ASSERT_TRUE(result.out.ends_with("\n"));
 
@@ -102,8 +79,8 @@ TEST_F(NextScanCommandTest, FirstRunWritesLastScanAndCountsFromIt) {
 
 TEST_F(NextScanCommandTest, ReaderErrorGoesToStandardError) {
     writeSettings("[Schedule]\nOptionChecked=2\nLastScan=last Tuesday\n");
-    const ChildRun result = run();
-    EXPECT_EQ(result.status, 1);
+    const test::ProgramResult result = run();
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "'last Tuesday' is not a valid date and time\n");
     EXPECT_EQ(lastScan(), "last Tuesday");
@@ -111,13 +88,13 @@ TEST_F(NextScanCommandTest, ReaderErrorGoesToStandardError) {
 
 TEST_F(NextScanCommandTest, NoScheduleKindPrintsAnEmptyLineAndArgumentsAreRefused) {
     writeSettings("[Schedule]\nOptionChecked=6\n");
-    ChildRun result = run();
-    EXPECT_EQ(result.status, 0);
+    test::ProgramResult result = run();
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "\n");
     EXPECT_EQ(lastScan(), "<missing>");
 
-    result = run(" now");
-    EXPECT_EQ(result.status, 2);
+    result = run("now");
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
 }
 

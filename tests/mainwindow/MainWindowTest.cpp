@@ -359,7 +359,7 @@ void MainWindowTest::writeScreenshots() {
                                                    {folderOf, "notes.bak", 2300, 0},
                                                    {folderOf, "draft.tmp", 700, 2}});
     window_->stat1()->setPanelText(1, "Next Scan: 15/03/2026 14:30:00");
-    window_->stat1()->setPanelText(2, "Total: 26k");
+    window_->stat1()->setPanelText(2, "Total Files: 26k");
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const char* files[] = {"main.png", "options.png", "scan-for.png", "schedule.png"};

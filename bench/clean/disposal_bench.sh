@@ -4,8 +4,9 @@
 # for the Trash. Prints the median of a few runs per method, files per second and the ratios.
 #
 # Usage: bench/clean/disposal_bench.sh PATH-TO-korvane-bench-clean [FILES] [RUNS]
-# The work folder is made under $BENCH_DIR (default: $TMPDIR or /tmp); every Trash used is a
-# fresh one inside it (XDG_DATA_HOME), on the same filesystem as the files.
+# The work folder is made under $BENCH_DIR (default: $TMPDIR or /tmp), which must not be a
+# memory filesystem (gio refuses to trash there); HOME and XDG_DATA_HOME point into it, so every
+# Trash used is a fresh one on the same filesystem as the files.
 set -euo pipefail
 
 ours=${1:?usage: disposal_bench.sh PATH-TO-korvane-bench-clean [FILES] [RUNS]}
@@ -37,10 +38,12 @@ time_method() {
     rm -rf "$src" "$dst" "$data"
     mkdir -p "$dst" "$data"
     make_files "$src"
+    # Let the writing and freeing of the previous run settle so it is not charged to this one.
     sync
+    sleep 1
     local start end
     start=$(now)
-    XDG_DATA_HOME="$data" "$@" >/dev/null 2>"$work/errors.log" || true
+    HOME="$work" XDG_DATA_HOME="$data" "$@" >/dev/null 2>"$work/errors.log" || true
     end=$(now)
     local left
     left=$(find "$src" -type f | wc -l)
@@ -58,8 +61,19 @@ methods=("korvane delete" "find -delete" "korvane move" "mv" "korvane trash")
 have gio && methods+=("gio trash")
 have trash-put && methods+=("trash-put")
 
+# Odd runs take the methods in order, even runs in reverse, so that no method always follows
+# the same other one.
+reversed=()
+for ((i = ${#methods[@]} - 1; i >= 0; i--)); do
+    reversed+=("${methods[i]}")
+done
+
 for ((run = 1; run <= runs; run++)); do
-    for method in "${methods[@]}"; do
+    order=("${methods[@]}")
+    if ((run % 2 == 0)); then
+        order=("${reversed[@]}")
+    fi
+    for method in "${order[@]}"; do
         case $method in
         "korvane delete") time_method "$method" sh -c '"$0" delete "$1"' "$ours" "$work/src" ;;
         "find -delete") time_method "$method" sh -c 'find "$0" -type f -delete' "$work/src" ;;

@@ -4,6 +4,10 @@ add_library(korvane_options INTERFACE)
 target_compile_options(korvane_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
     -Wcast-align -Wformat=2 -Wimplicit-fallthrough)
+# GCC 12 reports false -Wrestrict warnings inside std::string at -O3 (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(korvane_options INTERFACE -Wno-restrict)
+endif()
 if(KORVANE_WERROR)
     target_compile_options(korvane_options INTERFACE -Werror)
 endif()

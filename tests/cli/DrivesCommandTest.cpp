@@ -1,7 +1,5 @@
 // korvane-cli drives, run as a child process: one line per drive row, in the list's order.
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <sys/wait.h>
 
 #include <set>
 #include <sstream>
@@ -9,31 +7,14 @@
 #include <vector>
 
 #include "platform/linux/LinuxVolumes.h"
+#include "support/RunProgram.h"
 
 namespace korvane {
 namespace {
 
-struct ChildRun {
-    int status = -1;
-    std::string out;
-};
-
-ChildRun runCli(const std::string& arguments) {
-    ChildRun result;
-    const std::string command = "'" + std::string(KORVANE_CLI_PATH) + "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        ADD_FAILURE() << "cannot start " << command;
-        return result;
-    }
-    char buffer[256];
-    std::size_t count = 0;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, count);
-    }
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+test::ProgramResult runCli(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), KORVANE_CLI_PATH);
+    return test::runProgram(arguments);
 }
 
 std::vector<std::string> split(const std::string& text, char separator) {
@@ -47,8 +28,8 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }
 
 TEST(DrivesCommandTest, ListsEachDriveRowWithItsMountPointAndType) {
-    const ChildRun run = runCli("drives");
-    ASSERT_EQ(run.status, 0) << run.out;
+    const test::ProgramResult run = runCli({"drives"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<Drive> drives = LinuxVolumes().drives();
     const std::vector<std::string> lines = split(run.out, '\n');
     ASSERT_EQ(lines.size(), drives.size()) << run.out;
@@ -67,9 +48,9 @@ TEST(DrivesCommandTest, ListsEachDriveRowWithItsMountPointAndType) {
 }
 
 TEST(DrivesCommandTest, RefusesArguments) {
-    const ChildRun run = runCli("drives extra");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.out.find("no arguments"), std::string::npos) << run.out;
+    const test::ProgramResult run = runCli({"drives", "extra"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("no arguments"), std::string::npos) << run.err;
 }
 
 }  // namespace

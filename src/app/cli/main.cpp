@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/cli/CliCommands.h"
-#include "platform/Platform.h"
+#include "platform/linux/LinuxFolders.h"
 
 namespace {
 
@@ -55,18 +55,23 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     if (settingsFile.empty()) {
-        settingsFile = korvane::createSystemPlatform().folders->settingsFile();
+        settingsFile = korvane::LinuxFolders().settingsFile();
     }
 
     const std::string command = arguments[index];
     const Arguments rest(arguments.begin() + static_cast<std::ptrdiff_t>(index) + 1,
                          arguments.end());
     const Context context{settingsFile, std::cout, std::cerr};
-    if (command == "next-scan") return runNextScan(context, rest);
-    if (command == "config") return runConfig(context, rest);
-    if (command == "scan") return runScan(context, rest);
-    if (command == "clean") return runClean(context, rest);
-    if (command == "drives") return runDrives(context, rest);
+    if (command == "next-scan")
+        return runNextScan(context, rest);
+    if (command == "config")
+        return runConfig(context, rest);
+    if (command == "scan")
+        return runScan(context, rest);
+    if (command == "clean")
+        return runClean(context, rest);
+    if (command == "drives")
+        return runDrives(context, rest);
 
     std::cerr << "korvane-cli: unknown command " << command << "\n" << kUsage;
     return kExitUsage;

@@ -1,9 +1,13 @@
 // Runs "Clean All" or "Clean Selected" on a thread of its own over a snapshot of the rows, the
-// disposal option and the folder; the result comes back to the UI thread in one piece.
+// disposal option and the folder. The rows disposed of come back to the UI thread as they go,
+// collected every 50 ms, so the list shrinks while the clean runs; the result comes at the end.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <cstddef>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,16 +32,23 @@ public:
     void stop();
 
 signals:
+    /// Files disposed of since the last report, keyed as the items were, in the order handled.
+    /// Every report comes before `finished`.
+    void rowsDisposed(const std::vector<std::size_t>& rows);
     /// The clean is over: the rows disposed of and the failures, keyed as the items were.
     /// `error` is the message of a clean that failed, else empty.
     void finished(korvane::DisposalResult result, const QString& error);
 
 private:
+    void deliver();
     void finish(unsigned generation, DisposalResult result, const QString& error);
 
     FileOperations& files_;
     std::jthread thread_;
     unsigned generation_ = 0;
+    QTimer collector_;
+    std::mutex mutex_;
+    std::vector<std::size_t> pendingDisposed_;  ///< guarded by mutex_
 };
 
 }  // namespace korvane

@@ -60,6 +60,8 @@ MainWindowController::MainWindowController(MainWindow& window, FileServices& fil
     connect(scanWorker_, &ScanWorker::statusChanged, this,
             [this](const QString& text) { window_.stat1()->setPanelText(kActivityPanel, text); });
     connect(scanWorker_, &ScanWorker::finished, this, &MainWindowController::scanFinished);
+    connect(cleanWorker_, &CleanWorker::rowsDisposed, this,
+            &MainWindowController::removeDisposedRows);
     connect(cleanWorker_, &CleanWorker::finished, this, &MainWindowController::cleanFinished);
     window_.setSettingsHandlers([this] { loadAndConnect(); }, [this] { writeOptions(); });
     // A run must not outlive the program: it is stopped and joined before the end.
@@ -262,6 +264,7 @@ bool MainWindowController::startClean(std::vector<DisposalItem> items, std::func
     window_.Timer1()->stop();
     const int option = window_.optionsPage()->disposal();
     afterRun_ = std::move(then);
+    cleanRowsRemoved_ = 0;
     setBusy(true);
     if (option == OptionsPage::NoDisposal)
         items.clear();
@@ -270,13 +273,25 @@ bool MainWindowController::startClean(std::vector<DisposalItem> items, std::func
     return true;
 }
 
+void MainWindowController::removeDisposedRows(const std::vector<std::size_t>& keys) {
+    // The list holds still while a clean runs but for these removals, and files are disposed
+    // of in list order: every row removed so far stood above the ones reported now.
+    std::vector<int> rows;
+    rows.reserve(keys.size());
+    for (const std::size_t key : keys)
+        rows.push_back(static_cast<int>(key - cleanRowsRemoved_));
+    cleanRowsRemoved_ += keys.size();
+    window_.mainPage()->foundFiles()->removeRowList(std::move(rows));
+}
+
 void MainWindowController::cleanFinished(const DisposalResult& result, const QString& error) {
     FoundFilesModel& model = *window_.mainPage()->foundFiles();
-    for (const DisposalFailure& failure : result.failures)
-        model.setFailureReason(static_cast<int>(failure.row),
-                               QString::fromStdString(failure.reason));
-    std::vector<int> rows(result.disposedRows.begin(), result.disposedRows.end());
-    model.removeRowList(std::move(rows));
+    const std::vector<std::size_t>& disposed = result.disposedRows;
+    for (const DisposalFailure& failure : result.failures) {
+        const auto removedAbove = std::lower_bound(disposed.begin(), disposed.end(), failure.row);
+        const auto row = failure.row - static_cast<std::size_t>(removedAbove - disposed.begin());
+        model.setFailureReason(static_cast<int>(row), QString::fromStdString(failure.reason));
+    }
     window_.stat1()->setPanelText(kActivityPanel, QString::fromStdString(result.statusText()));
     setBusy(false);
     if (std::exchange(resumeTimerAfterClean_, false))

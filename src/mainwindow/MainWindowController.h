@@ -85,6 +85,7 @@ private:
     bool startClean(std::vector<DisposalItem> items, std::function<void()> then);
     void setBusy(bool busy);
     void scanFinished(const ScanOutcome& outcome, const QString& error);
+    void removeDisposedRows(const std::vector<std::size_t>& keys);
     void cleanFinished(const DisposalResult& result, const QString& error);
     void updateFoundFilesMenu();
     int firstSelectedFoundFile() const;
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<ScheduleWiring> schedule_;
     std::function<void()> afterRun_;
     bool resumeTimerAfterClean_ = false;
+    std::size_t cleanRowsRemoved_ = 0;  ///< rows the running clean has taken off the list
     bool lastRunFailed_ = false;
 };
 

@@ -74,6 +74,7 @@ private slots:
     void spinnerPressSavesTwiceAndShowsTheNewTime();
     void scanNowListsRowsAndRefusesCommandsWhileItRuns();
     void cleanSelectedKeepsUnselectedAndFailedRows();
+    void cleanSelectedTakesRowsOffAsItGoes();
     void cleanAllSendsEveryRowToTheTrash();
     void dueTickScansCleansAndShowsTheNextTime();
     void tickBeforeTheMinuteDoesNothing();
@@ -122,6 +123,9 @@ void MainWindowWiringTest::init() {
 }
 
 void MainWindowWiringTest::cleanup() {
+    // A test that failed while a clean was held must not leave the worker waiting forever.
+    if (fake_.files != nullptr)
+        fake_.files->release();
     controller_.reset();
     window_.reset();
     runs_.reset();
@@ -333,6 +337,32 @@ void MainWindowWiringTest::cleanSelectedKeepsUnselectedAndFailedRows() {
     QVERIFY(!QFile::exists(QString::fromStdString(disposed.path())));
     QCOMPARE(window_->stat1()->panelText(2),
              QString("Space Cleaned: %1k").arg(disposed.kilobytes()));
+}
+
+void MainWindowWiringTest::cleanSelectedTakesRowsOffAsItGoes() {
+    writeText(drivePath("z.tmp"), QByteArray(3000, 'z'));
+    scanTwoTmpFiles();
+    FoundFilesModel& model = *window_->mainPage()->foundFiles();
+    QCOMPARE(model.rowCount(), 3);
+    window_->mainPage()->lv1()->selectAll();
+    const FoundFile failing = model.file(1);
+    const FoundFile last = model.file(2);
+    fake_.files->failPath(failing.path(), "Permission denied");
+    fake_.files->holdPath(last.path());
+
+    window_->cmdClean()->click();
+    // The first row goes while the clean still waits on the last one.
+    QTRY_COMPARE(model.rowCount(), 2);
+    QVERIFY(!window_->Button1()->isEnabled());
+    QCOMPARE(model.file(0).path(), failing.path());
+
+    fake_.files->release();
+    waitForRuns(2);
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.file(0).path(), failing.path());
+    QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(),
+             QString("Permission denied"));
+    QVERIFY(window_->Button1()->isEnabled());
 }
 
 void MainWindowWiringTest::cleanAllSendsEveryRowToTheTrash() {

@@ -58,6 +58,19 @@ void FakeFileOperations::failPath(const std::string& path, std::string reason) {
     failures_[path] = std::move(reason);
 }
 
+void FakeFileOperations::holdPath(const std::string& path) {
+    const std::lock_guard lock(mutex_);
+    heldPath_ = path;
+}
+
+void FakeFileOperations::release() {
+    {
+        const std::lock_guard lock(mutex_);
+        heldPath_.clear();
+    }
+    released_.notify_all();
+}
+
 std::vector<FakeFileOperations::Call> FakeFileOperations::calls() const {
     const std::lock_guard lock(mutex_);
     return calls_;
@@ -65,8 +78,9 @@ std::vector<FakeFileOperations::Call> FakeFileOperations::calls() const {
 
 const std::string* FakeFileOperations::record(Kind kind, const std::string& path,
                                               const std::string& folder) {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     calls_.push_back(Call{kind, path, folder});
+    released_.wait(lock, [&] { return heldPath_.empty() || heldPath_ != path; });
     const auto failure = failures_.find(path);
     return failure == failures_.end() ? nullptr : &failure->second;
 }

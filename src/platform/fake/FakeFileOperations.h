@@ -2,6 +2,7 @@
 // the others really delete or move the (temporary) file.
 #pragma once
 
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <string>
@@ -28,6 +29,12 @@ public:
     /// Makes every later operation on the path fail with the reason, leaving the file alone.
     void failPath(const std::string& path, std::string reason);
 
+    /// Makes the next operation on the path wait, once it is recorded, until release() is
+    /// called: a test can look at a clean in the middle of its run.
+    void holdPath(const std::string& path);
+    /// Lets a held operation go on.
+    void release();
+
     /// The calls so far, in order.
     std::vector<Call> calls() const;
 
@@ -43,6 +50,8 @@ private:
     mutable std::mutex mutex_;
     std::map<std::string, std::string> failures_;
     std::vector<Call> calls_;
+    std::string heldPath_;
+    std::condition_variable released_;
 };
 
 }  // namespace korvane

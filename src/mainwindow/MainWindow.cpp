@@ -41,7 +41,9 @@ MainWindow::MainWindow(const Platform& platform, DesktopServices& desktop, QWidg
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName(QStringLiteral("PageControl1"));
     mainPage_ = new FoundFilesPage(pageControl1_);
-    optionsPage_ = new OptionsPage(pageControl1_);
+    optionsPage_ = new OptionsPage(
+        platform.folders ? QString::fromStdString(platform.folders->movedFilesFolder()) : QString(),
+        pageControl1_);
     scanForPage_ = new ScanForPage(pageControl1_);
     schedulePage_ = new SchedulePage(pageControl1_);
     pageControl1_->addTab(mainPage_, tr("Main"));

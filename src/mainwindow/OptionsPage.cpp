@@ -1,20 +1,21 @@
 #include "mainwindow/OptionsPage.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "mainwindow/DesignUnits.h"
 #include "mainwindow/ImageLists.h"
 
 namespace korvane {
 
-OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
+OptionsPage::OptionsPage(QString designFolder, QWidget* parent)
+    : QWidget(parent), designFolder_(std::move(designFolder)) {
     setObjectName(QStringLiteral("TabSheet2"));
 
     label11_ = new QLabel(tr("&Drive(s) To Scan"), this);
@@ -102,10 +103,6 @@ void OptionsPage::selectDisposal(int option) {
     if (QAbstractButton* button = disposalGroup_->button(option)) {
         button->setChecked(true);
     }
-}
-
-QString OptionsPage::designFolder() {
-    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Korvane/Cleaned"));
 }
 
 void OptionsPage::applyDesignValues() {

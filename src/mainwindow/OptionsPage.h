@@ -22,7 +22,8 @@ public:
     /// The disposal options, as the group's button ids and the settings file stores them.
     enum Disposal { NoDisposal = 0, NormDel = 1, RecBin = 2, Folder = 3 };
 
-    explicit OptionsPage(QWidget* parent = nullptr);
+    /// `designFolder` is the folder box's text at every start.
+    explicit OptionsPage(QString designFolder, QWidget* parent = nullptr);
 
     QLabel* Label11() const { return label11_; }
     /// The drive list: one check box row per drive.
@@ -44,13 +45,14 @@ public:
     Disposal disposal() const;
     /// Selects a disposal option; any other value leaves the selection as it is.
     void selectDisposal(int option);
-    /// The folder box's text in the design: the folder "Korvane/Cleaned" in the home folder.
-    static QString designFolder();
+    /// The folder box's text in the design.
+    const QString& designFolder() const { return designFolder_; }
     /// Puts the disposal option and the folder back to the design; the drive rows stay,
     /// unticked.
     void applyDesignValues();
 
 private:
+    QString designFolder_;
     QLabel* label11_;
     QListWidget* clbDrives_;
     QLabel* label1_;

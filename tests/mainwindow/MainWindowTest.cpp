@@ -27,6 +27,7 @@
 #include "mainwindow/UpDown.h"
 #include "platform/Platform.h"
 #include "platform/desktop/RecordingDesktopServices.h"
+#include "platform/linux/LinuxFolders.h"
 
 using namespace korvane;
 
@@ -57,6 +58,7 @@ private:
 };
 
 void MainWindowTest::init() {
+    platform_.folders = std::make_unique<LinuxFolders>();
     window_ = std::make_unique<MainWindow>(platform_, desktop_);
 }
 
@@ -326,7 +328,7 @@ void MainWindowTest::designValuesCanBePutBack() {
     QCOMPARE(options->clbDrives()->count(), 1);  // the drive rows stay, unticked
     QCOMPARE(options->clbDrives()->item(0)->checkState(), Qt::Unchecked);
     QCOMPARE(options->disposal(), OptionsPage::RecBin);
-    QCOMPARE(options->edtFolder()->text(), OptionsPage::designFolder());
+    QCOMPARE(options->edtFolder()->text(), options->designFolder());
     QCOMPARE(window_->scanForPage()->lvScan()->count(), 0);
     QVERIFY(window_->scanForPage()->cbCookieFolder()->isChecked());
     QCOMPARE(schedule->kind(), SchedulePage::NoKind);

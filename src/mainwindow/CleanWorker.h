@@ -3,20 +3,18 @@
 // collected every 50 ms, so the list shrinks while the clean runs; the result comes at the end.
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <QTimer>
 #include <cstddef>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "clean/Disposal.h"
+#include "mainwindow/WorkerThread.h"
 
 namespace korvane {
 
-class CleanWorker : public QObject {
+class CleanWorker : public WorkerThread {
     Q_OBJECT
 
 public:
@@ -27,9 +25,6 @@ public:
 
     /// Starts disposing of the items; does nothing while a clean runs.
     void start(std::vector<DisposalItem> items, DeleteOption option, std::string folder);
-    bool running() const { return thread_.joinable(); }
-    /// Asks a running clean to stop after the file in hand and waits; its end is dropped.
-    void stop();
 
 signals:
     /// Files disposed of since the last report, keyed as the items were, in the order handled.
@@ -40,13 +35,9 @@ signals:
     void finished(korvane::DisposalResult result, const QString& error);
 
 private:
-    void deliver();
-    void finish(unsigned generation, DisposalResult result, const QString& error);
+    void deliver() override;
 
     FileOperations& files_;
-    std::jthread thread_;
-    unsigned generation_ = 0;
-    QTimer collector_;
     std::mutex mutex_;
     std::vector<std::size_t> pendingDisposed_;  ///< guarded by mutex_
 };

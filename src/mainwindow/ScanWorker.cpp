@@ -4,11 +4,6 @@
 #include <utility>
 
 namespace korvane {
-namespace {
-
-constexpr int kCollectMilliseconds = 50;
-
-}  // namespace
 
 // Runs on the worker thread: keeps what the run reports until the UI thread collects it.
 class ScanWorker::Sink : public ScanSink {
@@ -36,10 +31,7 @@ private:
 };
 
 ScanWorker::ScanWorker(const Volumes& volumes, const Folders& folders, QObject* parent)
-    : QObject(parent), volumes_(volumes), folders_(folders) {
-    collector_.setInterval(kCollectMilliseconds);
-    connect(&collector_, &QTimer::timeout, this, &ScanWorker::deliver);
-}
+    : WorkerThread(parent), volumes_(volumes), folders_(folders) {}
 
 ScanWorker::~ScanWorker() {
     stop();
@@ -48,14 +40,12 @@ ScanWorker::~ScanWorker() {
 void ScanWorker::start(ScanChoices choices) {
     if (running())
         return;
-    const unsigned generation = ++generation_;
     {
         const std::lock_guard lock(mutex_);
         pendingRows_.clear();
         statusChanged_ = false;
     }
-    collector_.start();
-    thread_ = std::jthread([this, generation, choices = std::move(choices)](std::stop_token stop) {
+    launch([this, choices = std::move(choices)](std::stop_token stop) -> EndStep {
         Sink sink(*this);
         ScanOutcome outcome;
         QString error;
@@ -65,19 +55,8 @@ void ScanWorker::start(ScanChoices choices) {
         } catch (const std::exception& failure) {
             error = QString::fromStdString(failure.what());
         }
-        QMetaObject::invokeMethod(
-            this, [this, generation, outcome, error] { finish(generation, outcome, error); },
-            Qt::QueuedConnection);
+        return [this, outcome, error] { emit finished(outcome, error); };
     });
-}
-
-void ScanWorker::stop() {
-    if (!running())
-        return;
-    ++generation_;
-    thread_.request_stop();
-    thread_.join();
-    collector_.stop();
 }
 
 void ScanWorker::deliver() {
@@ -94,15 +73,6 @@ void ScanWorker::deliver() {
         emit rowsFound(std::move(rows));
     if (newStatus)
         emit statusChanged(status);
-}
-
-void ScanWorker::finish(unsigned generation, ScanOutcome outcome, const QString& error) {
-    if (generation != generation_)
-        return;
-    thread_.join();
-    collector_.stop();
-    deliver();
-    emit finished(outcome, error);
 }
 
 }  // namespace korvane

@@ -3,18 +3,16 @@
 // batches, so a list of hundreds of thousands of rows fills without stalling the window.
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <QTimer>
 #include <mutex>
-#include <thread>
 #include <vector>
 
+#include "mainwindow/WorkerThread.h"
 #include "scan/ScanRun.h"
 
 namespace korvane {
 
-class ScanWorker : public QObject {
+class ScanWorker : public WorkerThread {
     Q_OBJECT
 
 public:
@@ -25,9 +23,6 @@ public:
 
     /// Starts a run; does nothing while one runs.
     void start(ScanChoices choices);
-    bool running() const { return thread_.joinable(); }
-    /// Asks a running run to stop and waits for it; its remaining rows and its end are dropped.
-    void stop();
 
 signals:
     /// The activity text of status panel 2 changed.
@@ -41,14 +36,10 @@ signals:
 private:
     class Sink;
 
-    void deliver();
-    void finish(unsigned generation, ScanOutcome outcome, const QString& error);
+    void deliver() override;
 
     const Volumes& volumes_;
     const Folders& folders_;
-    std::jthread thread_;
-    QTimer collector_;
-    unsigned generation_ = 0;
 
     std::mutex mutex_;
     std::vector<FoundFile> pendingRows_;

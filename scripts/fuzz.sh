@@ -21,5 +21,5 @@ for source in tests/fuzz/*Fuzz.cpp; do
     corpus="$dir/corpus-$name"
     mkdir -p "$corpus"
     echo "fuzz: $name for ${seconds}s"
-    "$dir/tests/$name" -max_total_time="$seconds" -rss_limit_mb=4096 "$corpus"
+    "$dir/tests/$name" -max_total_time="$seconds" -rss_limit_mb=4096 -artifact_prefix="$dir/" "$corpus"
 done

@@ -5,22 +5,15 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/FileText.h"
 #include "support/RunProgram.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class ConfigCommandTest : public ::testing::Test {
 protected:
@@ -100,7 +93,7 @@ TEST_F(ConfigCommandTest, ReadsWritesAndRemovesKeys) {
         EXPECT_EQ(run.exitCode, item.status);
         EXPECT_EQ(run.out, item.out);
         EXPECT_NE(run.err.find(item.errContains), std::string::npos) << run.err;
-        EXPECT_EQ(readAll(file_), item.fileAfter.value_or(kStored));
+        EXPECT_EQ(korvane::test::readFileText(file_), item.fileAfter.value_or(kStored));
     }
 }
 
@@ -109,7 +102,7 @@ TEST_F(ConfigCommandTest, MissingFileAndFailedWrites) {
     EXPECT_EQ(config({"get", "Main", "K", "--default", "d"}, missing).out, "d\n");
     EXPECT_FALSE(fs::exists(missing.parent_path()));
     EXPECT_EQ(config({"set", "Main", "K", "v"}, missing).exitCode, 0);
-    EXPECT_EQ(readAll(missing), "[Main]\nK=v\n");
+    EXPECT_EQ(korvane::test::readFileText(missing), "[Main]\nK=v\n");
 
     // A regular file where the folder should be: the write cannot be done.
     std::ofstream(folder_ / "plain") << "x";
@@ -117,7 +110,7 @@ TEST_F(ConfigCommandTest, MissingFileAndFailedWrites) {
         config({"set", "Main", "K", "v"}, folder_ / "plain" / "krvane.ini");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "korvane-cli: Unable to write to KRVANE.INI\n");
-    EXPECT_EQ(readAll(folder_ / "plain"), "x");
+    EXPECT_EQ(korvane::test::readFileText(folder_ / "plain"), "x");
 }
 
 }  // namespace

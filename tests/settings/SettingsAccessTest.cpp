@@ -9,27 +9,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "settings/SettingsAccess.h"
 #include "settings/UserError.h"
+#include "support/FileText.h"
 
 namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeAll(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The names in a folder, to show that no temporary file is left behind.
 std::vector<std::string> namesIn(const fs::path& folder) {
@@ -70,7 +59,7 @@ TEST_F(SettingsAccessTest, MissingFileGivesDefaultsAndFirstWriteCreatesFolders) 
     EXPECT_FALSE(fs::exists(folder_ / "a"));
 
     settings.writeInteger("Main", "FirstRun", 0);
-    EXPECT_EQ(readAll(nested), "[Main]\nFirstRun=0\n");
+    EXPECT_EQ(korvane::test::readFileText(nested), "[Main]\nFirstRun=0\n");
     EXPECT_EQ(fs::status(nested).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(fs::status(folder_ / "a").permissions() & fs::perms::all, fs::perms::owner_all);
@@ -99,7 +88,7 @@ TEST_F(SettingsAccessTest, ReadsValuesByTheirForms) {
     };
     for (const FormCase& item : cases) {
         SCOPED_TRACE("stored '" + item.stored + "'");
-        writeAll(file_, "[S]\nK=" + item.stored + "\n");
+        korvane::test::writeFileText(file_, "[S]\nK=" + item.stored + "\n");
         const SettingsAccess settings(file_.string());
         EXPECT_EQ(settings.readText("S", "K", "dflt"), item.text);
         EXPECT_EQ(settings.readInteger("S", "K", 7), item.integer);
@@ -110,7 +99,7 @@ TEST_F(SettingsAccessTest, ReadsValuesByTheirForms) {
 
 TEST_F(SettingsAccessTest, OnlyListReadsComeBackUncut) {
     const std::string longValue = "  " + std::string(1500, 'x') + "  ";
-    writeAll(file_, "[S]\nK=" + longValue + "\n");
+    korvane::test::writeFileText(file_, "[S]\nK=" + longValue + "\n");
     const SettingsAccess settings(file_.string());
     EXPECT_EQ(settings.readText("S", "K", ""), std::string(1023, 'x'));
     EXPECT_EQ(settings.readListText("S", "K", ""), std::string(1500, 'x'));
@@ -120,19 +109,19 @@ TEST_F(SettingsAccessTest, OnlyListReadsComeBackUncut) {
 TEST_F(SettingsAccessTest, EveryOperationReadsTheFileAfresh) {
     SettingsAccess settings(file_.string());
     settings.writeText("S", "K", "mine");
-    writeAll(file_, "; edited by hand\n[S]\nK=theirs\n");
+    korvane::test::writeFileText(file_, "; edited by hand\n[S]\nK=theirs\n");
     EXPECT_EQ(settings.readText("S", "K", ""), "theirs");
     settings.writeFlag("S", "F", true);
-    EXPECT_EQ(readAll(file_), "; edited by hand\n[S]\nK=theirs\nF=1\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "; edited by hand\n[S]\nK=theirs\nF=1\n");
 }
 
 TEST_F(SettingsAccessTest, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) {
-    writeAll(file_, "[S]\nK=1\n");
+    korvane::test::writeFileText(file_, "[S]\nK=1\n");
     fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                                fs::perms::others_read);
     SettingsAccess settings(file_.string());
     settings.writeText("S", "K", "2");
-    EXPECT_EQ(readAll(file_), "[S]\nK=2\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=2\n");
     EXPECT_EQ(fs::status(file_).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
@@ -140,7 +129,7 @@ TEST_F(SettingsAccessTest, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) 
 }
 
 TEST_F(SettingsAccessTest, ANoOpWriteOrRemovalLeavesTheFileUntouched) {
-    writeAll(file_, "[S]\r\nK = 1 \r\n");
+    korvane::test::writeFileText(file_, "[S]\r\nK = 1 \r\n");
     struct stat before {};
     ASSERT_EQ(::stat(file_.c_str(), &before), 0);
     SettingsAccess settings(file_.string());
@@ -149,11 +138,11 @@ TEST_F(SettingsAccessTest, ANoOpWriteOrRemovalLeavesTheFileUntouched) {
     struct stat after {};
     ASSERT_EQ(::stat(file_.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(readAll(file_), "[S]\r\nK = 1 \r\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\r\nK = 1 \r\n");
 }
 
 TEST_F(SettingsAccessTest, RefusedWritesFailWithTheDisplayNameAndChangeNothing) {
-    writeAll(file_, "[S]\nK=1\n");
+    korvane::test::writeFileText(file_, "[S]\nK=1\n");
     SettingsAccess settings(file_.string(), "MY.INI");
     try {
         settings.writeText("S", "K", "2\n[Injected]\nX=1");
@@ -162,36 +151,36 @@ TEST_F(SettingsAccessTest, RefusedWritesFailWithTheDisplayNameAndChangeNothing) 
         EXPECT_STREQ(error.what(), "Unable to write to MY.INI");
     }
     EXPECT_THROW(settings.writeText("S", "A=B", "1"), UserError);
-    EXPECT_EQ(readAll(file_), "[S]\nK=1\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=1\n");
 }
 
 TEST_F(SettingsAccessTest, AFolderInTheFilesPlaceIsNeverReplaced) {
     fs::create_directory(file_);
-    writeAll(file_ / "inside", "x");
+    korvane::test::writeFileText(file_ / "inside", "x");
     SettingsAccess settings(file_.string());
     EXPECT_EQ(settings.readText("S", "K", "dflt"), "dflt");
     EXPECT_THROW(settings.writeText("S", "K", "1"), UserError);
     settings.beginBatch();
     settings.writeText("S", "K", "1");
     EXPECT_THROW(settings.commitBatch(), UserError);
-    EXPECT_EQ(readAll(file_ / "inside"), "x");
+    EXPECT_EQ(korvane::test::readFileText(file_ / "inside"), "x");
     EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"krvane.ini"});
 }
 
 TEST_F(SettingsAccessTest, ALinkIsReadThroughButNeverWrittenThrough) {
     const fs::path target = folder_ / "elsewhere.ini";
-    writeAll(target, "[S]\nK=1\n");
+    korvane::test::writeFileText(target, "[S]\nK=1\n");
     fs::create_symlink(target, file_);
     SettingsAccess settings(file_.string());
     EXPECT_EQ(settings.readText("S", "K", ""), "1");
     settings.writeText("S", "J", "2");
-    EXPECT_EQ(readAll(target), "[S]\nK=1\n");
+    EXPECT_EQ(korvane::test::readFileText(target), "[S]\nK=1\n");
     EXPECT_FALSE(fs::is_symlink(file_));
-    EXPECT_EQ(readAll(file_), "[S]\nK=1\nJ=2\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=1\nJ=2\n");
 }
 
 TEST_F(SettingsAccessTest, BatchIsSeenByReadsAndReachesTheDiskOnlyOnCommit) {
-    writeAll(file_, "[S]\nK=1\n");
+    korvane::test::writeFileText(file_, "[S]\nK=1\n");
     SettingsAccess settings(file_.string());
     settings.beginBatch();
     settings.writeText("S", "K", "2");
@@ -199,30 +188,30 @@ TEST_F(SettingsAccessTest, BatchIsSeenByReadsAndReachesTheDiskOnlyOnCommit) {
     settings.removeKey("S", "K");
     settings.writeText("S", "K", settings.readText("S", "K", "x") + "y");
     EXPECT_EQ(settings.readInteger("T", "N", 0), -3);
-    EXPECT_EQ(readAll(file_), "[S]\nK=1\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=1\n");
     settings.commitBatch();
-    EXPECT_EQ(readAll(file_), "[S]\nK=xy\n\n[T]\nN=-3\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=xy\n\n[T]\nN=-3\n");
 
     // Back to key-by-key: a write goes to the disk at once.
     settings.writeText("S", "K", "z");
-    EXPECT_EQ(readAll(file_), "[S]\nK=z\n\n[T]\nN=-3\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=z\n\n[T]\nN=-3\n");
 }
 
 TEST_F(SettingsAccessTest, UncommittedBatchIsDiscarded) {
-    writeAll(file_, "[S]\nK=1\n");
+    korvane::test::writeFileText(file_, "[S]\nK=1\n");
     {
         SettingsAccess settings(file_.string());
         settings.beginBatch();
         settings.writeText("S", "K", "2");
     }
-    EXPECT_EQ(readAll(file_), "[S]\nK=1\n");
+    EXPECT_EQ(korvane::test::readFileText(file_), "[S]\nK=1\n");
 }
 
 // A failing write leaves the old file whole: run as an unprivileged user against a folder it
 // cannot write to (as root, in a child process that gives up root first).
 TEST_F(SettingsAccessTest, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     const std::string old = "; keep me\n[S]\nK=1\n";
-    writeAll(file_, old);
+    korvane::test::writeFileText(file_, old);
     fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                                fs::perms::others_read);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
@@ -250,7 +239,7 @@ TEST_F(SettingsAccessTest, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    EXPECT_EQ(readAll(file_), old);
+    EXPECT_EQ(korvane::test::readFileText(file_), old);
     EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"krvane.ini"});
 }
 
@@ -265,7 +254,7 @@ TEST_F(SettingsAccessTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
     }
     const fs::path file = mountPoint / "krvane.ini";
     const std::string old = "[S]\nK=" + std::string(5000, 'o') + "\n";
-    writeAll(file, old);
+    korvane::test::writeFileText(file, old);
     {
         std::ofstream filler(mountPoint / "filler", std::ios::binary);
         const std::string block(4096, 'f');
@@ -277,7 +266,7 @@ TEST_F(SettingsAccessTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
     settings.beginBatch();
     settings.writeText("S", "J", std::string(6000, 'n'));
     EXPECT_THROW(settings.commitBatch(), UserError);
-    EXPECT_EQ(readAll(file), old);
+    EXPECT_EQ(korvane::test::readFileText(file), old);
     EXPECT_EQ(namesIn(mountPoint), (std::vector<std::string>{"filler", "krvane.ini"}));
     ::umount(mountPoint.c_str());
 }

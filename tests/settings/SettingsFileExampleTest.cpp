@@ -4,14 +4,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "settings/SettingsAccess.h"
 #include "settings/WholeNumber.h"
+#include "support/FileText.h"
 #include "support/SettingsExamples.h"
 
 namespace korvane {
@@ -77,13 +76,6 @@ void save(const std::string& file, const Options& options, bool batched) {
         settings.commitBatch();
 }
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(SettingsFileExampleTest, FirstStartAndSavesGiveTheExampleFile) {
     for (const bool batched : {false, true}) {
         SCOPED_TRACE(batched ? "each save batched" : "key by key");
@@ -128,10 +120,10 @@ TEST(SettingsFileExampleTest, FirstStartAndSavesGiveTheExampleFile) {
         options.dayParameter = "10:30 PM";
         SettingsAccess(file).writeText("Schedule", "LastScan", "6/16/99 10:30 PM");
 
-        EXPECT_EQ(readAll(file), test::kExampleSettingsFile);
+        EXPECT_EQ(korvane::test::readFileText(file), test::kExampleSettingsFile);
         // Saving again at once changes nothing.
         save(file, options, batched);
-        EXPECT_EQ(readAll(file), test::kExampleSettingsFile);
+        EXPECT_EQ(korvane::test::readFileText(file), test::kExampleSettingsFile);
         fs::remove_all(pattern);
     }
 }

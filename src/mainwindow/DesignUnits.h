@@ -2,6 +2,7 @@
 // desktop's font, so the window keeps its proportions at any font size and scale.
 #pragma once
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QWidget>
 #include <cmath>
@@ -22,6 +23,13 @@ inline void makeBold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
+}
+
+/// A check box with its caption and its object name, the name the program knows it by.
+inline QCheckBox* namedCheckBox(const QString& caption, const QString& name, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
 }
 
 }  // namespace korvane

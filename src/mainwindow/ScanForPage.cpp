@@ -12,15 +12,6 @@
 #include "mainwindow/RoundedButton.h"
 
 namespace korvane {
-namespace {
-
-QCheckBox* folderBox(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-}  // namespace
 
 ScanForPage::ScanForPage(QWidget* parent)
     : QWidget(parent), patternImage_(ImageLists::imageList2().value(0)) {
@@ -51,11 +42,11 @@ ScanForPage::ScanForPage(QWidget* parent)
     cmdRemove_->setObjectName(QStringLiteral("cmdRemove"));
 
     cbTempFolder_ =
-        folderBox(tr("Empty &Windows \"Temp\" Folder"), QStringLiteral("cbTempFolder"), this);
-    cbCacheFolder_ =
-        folderBox(tr("&Empty \"Internet Cache\" Folder"), QStringLiteral("cbCacheFolder"), this);
-    cbCookieFolder_ =
-        folderBox(tr("Empty \"Internet &Cookies\" Folder"), QStringLiteral("cbCookieFolder"), this);
+        namedCheckBox(tr("Empty &Windows \"Temp\" Folder"), QStringLiteral("cbTempFolder"), this);
+    cbCacheFolder_ = namedCheckBox(tr("&Empty \"Internet Cache\" Folder"),
+                                   QStringLiteral("cbCacheFolder"), this);
+    cbCookieFolder_ = namedCheckBox(tr("Empty \"Internet &Cookies\" Folder"),
+                                    QStringLiteral("cbCookieFolder"), this);
 
     auto* commands = new QVBoxLayout;
     commands->addWidget(cmdAdd_);

@@ -20,12 +20,6 @@
 namespace korvane {
 namespace {
 
-QCheckBox* checkBox(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QLabel* label(const QString& caption, const QString& name, QWidget* parent) {
     auto* text = new QLabel(caption, parent);
     text->setObjectName(name);
@@ -55,12 +49,12 @@ QString shortTimeFormat() {
 SchedulePage::SchedulePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet4"));
 
-    cbSchedule_ = checkBox(tr("&Have Korvane scan your drives automatically..."),
-                           QStringLiteral("cbSchedule"), this);
-    chkClean_ = checkBox(tr("&Automatically clean all found files after each timed scan"),
-                         QStringLiteral("chkClean"), this);
-    cbOnlyScan_ =
-        checkBox(tr("&Only scan if drive space is less than"), QStringLiteral("cbOnlyScan"), this);
+    cbSchedule_ = namedCheckBox(tr("&Have Korvane scan your drives automatically..."),
+                                QStringLiteral("cbSchedule"), this);
+    chkClean_ = namedCheckBox(tr("&Automatically clean all found files after each timed scan"),
+                              QStringLiteral("chkClean"), this);
+    cbOnlyScan_ = namedCheckBox(tr("&Only scan if drive space is less than"),
+                                QStringLiteral("cbOnlyScan"), this);
     megs_ =
         new NumberField(QStringLiteral("meMegs"), QStringLiteral("UpDown2"),
                         {.minimum = 1, .maximum = 999, .step = 10, .position = 100, .digits = 4},
